@@ -18,8 +18,12 @@ for fuzzer in $fuzzers; do
     name=$(basename "$fuzzer")
     mkdir -p "$corpus_root/$name"
     echo "run-fuzzers: $name for ${share}s"
+    status=0
     "$fuzzer" -max_total_time="$share" -print_final_stats=1 -artifact_prefix="$corpus_root/" \
-        "$corpus_root/$name" 2>&1 | tail -n 12
-    status=$?
-    [ "$status" -eq 0 ] || exit "$status"
+        "$corpus_root/$name" >"$corpus_root/$name.log" 2>&1 || status=$?
+    if [ "$status" -ne 0 ]; then
+        cat "$corpus_root/$name.log"
+        exit "$status"
+    fi
+    tail -n 12 "$corpus_root/$name.log"
 done
