@@ -1,0 +1,53 @@
+// The card-count options: show the frames of the cards bought and enable Start when the balance
+// covers the stake; otherwise warn and change nothing.
+#include "engine/game.h"
+
+namespace zandor {
+namespace {
+
+const char* const kNotEnoughCash[] = {
+    "",
+    "You do not have enough cash, you need to exit and restart.",
+    "You do not have enough cash to play two cards.",
+    "You do not have enough cash to play three cards",
+};
+
+} // namespace
+
+void Game::sel0_Click() {
+    view_.setVisible(Ctl::GAME1, false);
+    view_.setVisible(Ctl::Game2, false);
+    view_.setVisible(Ctl::Game3, false);
+    view_.setEnabled(Ctl::StartButton, false);
+    view_.setEnabled(Ctl::pausebutton, false);
+}
+
+void Game::sel1_Click() {
+    selectCardCount(1);
+}
+
+void Game::sel2_Click() {
+    selectCardCount(2);
+}
+
+void Game::sel3_Click() {
+    selectCardCount(3);
+}
+
+void Game::selectCardCount(int cards) {
+    // The options sit in a frame that is disabled during a game; ignore a stray click there.
+    if (playing_) {
+        return;
+    }
+    if (state_.balance - cards * kStakePerCard < 0) {
+        view_.messageBox(kNotEnoughCash[cards]);
+        return;
+    }
+    view_.setVisible(Ctl::GAME1, true);
+    view_.setVisible(Ctl::Game2, cards >= 2);
+    view_.setVisible(Ctl::Game3, cards >= 3);
+    view_.setEnabled(Ctl::StartButton, true);
+    view_.setEnabled(Ctl::pausebutton, false);
+}
+
+} // namespace zandor

@@ -1,0 +1,91 @@
+// The main window's game procedures, under their own names, over a GameState. Everything the
+// player sees goes through GameView; randomness and sound come in through their interfaces.
+#pragma once
+
+#include "engine/game_state.h"
+#include "engine/game_view.h"
+#include "engine/random_source.h"
+#include "engine/sound_player.h"
+
+#include <array>
+#include <string>
+
+namespace zandor {
+
+class Game {
+public:
+    // programFolder: the folder that holds the program; sounds are read from its sounds/.
+    Game(GameView& view, RandomSource& random, SoundPlayer& sound, std::string programFolder);
+
+    GameState& state() { return state_; }
+    const GameState& state() const { return state_; }
+
+    // The window's starting state at load: card frames hidden, Start and Pause disabled,
+    // card-count options enabled, empty card records, balance 60.
+    void loadStartingState();
+
+    // The program is ending: a running game stops at its next yield and touches nothing more.
+    void programEnding() { ending_ = true; }
+    bool isPlaying() const { return playing_; }
+
+    // Game driver.
+    void StartButton_Click();
+    void PlayGame();
+    void CallerPause();
+    void ResetCards();
+
+    // Card dealing into DealtCard.
+    void DealCards();
+
+    // Card count and stake.
+    void sel0_Click();
+    void sel1_Click();
+    void sel2_Click();
+    void sel3_Click();
+
+    // Caller, win detection and settlement.
+    void CallGame(std::int16_t& win);
+    void hasanyonewon(std::int16_t& win);
+    void DeclareWinner(int card);
+
+    // The player's controls during a game.
+    void Label3_Click(int index);
+    void Label4_Click(int index);
+    void Label5_Click(int index);
+    void automancheck_Click();
+    void pausebutton_Click();
+
+    // Print command: deals and prints cards for play on paper instead of calling them.
+    void mnuFilePrint_Click();
+    void PrintButton_Click();
+
+    void Wav(const std::string& file);
+
+private:
+    void selectCardCount(int cards);
+    void chooseGameType();
+    bool chargeStake();
+    void dealTenCards();
+    void showPlayersCards();
+    void markFreeCentres();
+    void callUntilWon();
+    void setPrintCommandEnabled(bool enabled);
+    void markPlayersCells(int number);
+    void markCardRecords(int number);
+    void removeFromPool(int position);
+    void announceComputerWin(int card);
+    void announcePlayerWin();
+    void toggleMark(Ctl grid, int index);
+    int playerCardCount() const;
+
+    GameView& view_;
+    RandomSource& random_;
+    SoundPlayer& sound_;
+    GameState state_;
+    std::array<std::string, kNumberCount + 1> numberSound_;
+    std::string bingoSound_;
+    bool playing_ = false;
+    bool ending_ = false;
+};
+
+} // namespace zandor

@@ -1,0 +1,32 @@
+// The print command: deals a game as Start does, but the first call prints the window with the
+// fresh cards instead of calling a number. Print mode lasts for that one game only.
+#include "engine/game.h"
+
+namespace zandor {
+
+void Game::mnuFilePrint_Click() {
+    // The command is disabled while a game runs; printing then would end that game unplayed.
+    if (playing_ || ending_) {
+        return;
+    }
+    if (view_.isSelected(Ctl::sel0, 1)) {
+        view_.messageBox("Please select number of cards before printing.");
+        return;
+    }
+    state_.paper_play = 1;
+    view_.setVisible(Ctl::GAME1, true);
+    view_.setVisible(Ctl::Game2, true);
+    view_.setVisible(Ctl::Game3, true);
+    PlayGame();
+    state_.paper_play = 0;
+    if (ending_) {
+        return;
+    }
+    ResetCards();
+}
+
+void Game::PrintButton_Click() {
+    mnuFilePrint_Click();
+}
+
+} // namespace zandor

@@ -1,0 +1,96 @@
+// Settling a win: who owns the winning card, the jackpot when it is the player, and the
+// announcement by message or by the winner's-card dialog.
+#include "engine/decimal_text.h"
+#include "engine/game.h"
+
+namespace zandor {
+namespace {
+
+struct ComputerPlayer {
+    const char* name;
+    int picture; // index into ImageList1
+};
+
+// Owners of cards 4 to 10; cards 2 and 3 belong to Fred and Bink unless the player bought them.
+constexpr ComputerPlayer kAlwaysComputer[] = {{"Kaper", 4}, {"Tron", 5},  {"Lute", 6},
+                                              {"Rucky", 7}, {"Broed", 8}, {"Sugar", 9}};
+constexpr ComputerPlayer kFred{"Fred", 1};
+constexpr ComputerPlayer kBink{"Bink", 3};
+constexpr ComputerPlayer kPemby{"Pemby", 2};
+
+int pictureOf(const std::string& name) {
+    for (const ComputerPlayer& player : {kFred, kBink}) {
+        if (name == player.name) {
+            return player.picture;
+        }
+    }
+    for (const ComputerPlayer& player : kAlwaysComputer) {
+        if (name == player.name) {
+            return player.picture;
+        }
+    }
+    return kPemby.picture;
+}
+
+} // namespace
+
+void Game::DeclareWinner(int card) {
+    if (card < 1 || card > kCardCount) {
+        return; // only the ten cards in play can win
+    }
+    Wav(bingoSound_);
+    state_.whowon = "";
+    bool playersCard = false;
+    if (card == 1) {
+        playersCard = true;
+    } else if (card == 2) {
+        playersCard = view_.isSelected(Ctl::sel2, 1) || view_.isSelected(Ctl::sel3, 1);
+        state_.whowon = playersCard ? "" : kFred.name;
+    } else if (card == 3) {
+        playersCard = view_.isSelected(Ctl::sel3, 1);
+        state_.whowon = playersCard ? "" : kBink.name;
+    } else if (card >= 4 && card <= 9) {
+        state_.whowon = kAlwaysComputer[card - 4].name;
+    } else {
+        state_.whowon = kPemby.name;
+    }
+    if (playersCard) {
+        constexpr Ctl kFrames[] = {Ctl::GAME1, Ctl::Game2, Ctl::Game3};
+        state_.whowon = "you";
+        view_.setBackColor(kFrames[card - 1], 0, kLightBlue);
+    }
+    if (state_.whowon != "you") {
+        announceComputerWin(card);
+    } else {
+        announcePlayerWin();
+    }
+    view_.setStatusPanel(2, withNumber("Balance = $", state_.balance));
+    view_.setCaption(Ctl::CalledNumberDisplay, 0, " ");
+}
+
+void Game::announceComputerWin(int card) {
+    WinnersCard shown;
+    shown.cellCaption.fill(" ");
+    shown.cellColor.fill(kWhite);
+    for (int i = 1; i <= kCellCount; ++i) {
+        const CardCell& cell = state_.Cards[card].cell[i];
+        shown.cellCaption[i] = DecimalText(cell.number).view();
+        if (cell.mark == 1) {
+            shown.cellColor[i] = kRed;
+            shown.cellColor[kFreeCentre] = kRed;
+            shown.cellCaption[kFreeCentre] = "0";
+            shown.winnerLine = state_.whowon + " is the winner.";
+        }
+    }
+    shown.picture = pictureOf(state_.whowon);
+    view_.showWinnersCard(shown);
+}
+
+void Game::announcePlayerWin() {
+    addSaturating(state_.balance, state_.jackpot);
+    std::string message = "We have a winner and it was " + state_.whowon;
+    message += withNumber(", Your Balance is now $", state_.balance);
+    view_.messageBox(message);
+}
+
+} // namespace zandor
