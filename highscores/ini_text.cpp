@@ -1,0 +1,205 @@
+#include "highscores/ini_text.h"
+
+#include "highscores/text_rules.h"
+
+#include <vector>
+
+namespace zandor::ini {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// One line of the text as offsets: its text runs from begin to end, its line ending from end
+// to next. The last line of a text without a final line ending has end == next.
+struct Line {
+    std::size_t begin;
+    std::size_t end;
+    std::size_t next;
+};
+
+enum class Kind { Other, Section, Key };
+
+struct ParsedLine {
+    Kind kind = Kind::Other;
+    std::string_view name;
+    std::size_t valueBegin = 0; // offset in the text of a key's value, after the blanks
+};
+
+std::vector<Line> splitLines(std::string_view text) {
+    std::vector<Line> lines;
+    // A byte-order mark belongs to no line, so the first line reads as if it were not there.
+    std::size_t pos = text.substr(0, kByteOrderMark.size()) == kByteOrderMark ? 3 : 0;
+    while (pos < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) {
+            lines.push_back({pos, text.size(), text.size()});
+            break;
+        }
+        std::size_t next = end + 1;
+        if (text[end] == '\r' && next < text.size() && text[next] == '\n') {
+            ++next;
+        }
+        lines.push_back({pos, end, next});
+        pos = next;
+    }
+    return lines;
+}
+
+std::string_view lineText(std::string_view text, const Line& line) {
+    return text.substr(line.begin, line.end - line.begin);
+}
+
+// A section header starts with "[" and has a "]" (the last one closes the name); a comment
+// starts with ";"; any other line with "=" is a key; everything else is ignored.
+ParsedLine parseLine(std::string_view text, const Line& line) {
+    const std::string_view content = lineText(text, line);
+    const std::string_view trimmed = trimBlanks(content);
+    if (trimmed.empty() || trimmed.front() == ';') {
+        return {};
+    }
+    if (trimmed.front() == '[') {
+        const std::size_t close = trimmed.rfind(']');
+        if (close != std::string_view::npos) {
+            return {Kind::Section, trimBlanks(trimmed.substr(1, close - 1)), 0};
+        }
+    }
+    const std::size_t equals = content.find('=');
+    if (equals == std::string_view::npos) {
+        return {};
+    }
+    std::size_t valueBegin = equals + 1;
+    while (valueBegin < content.size() && isBlank(content[valueBegin])) {
+        ++valueBegin;
+    }
+    return {Kind::Key, trimBlanks(content.substr(0, equals)), line.begin + valueBegin};
+}
+
+// Where a key lives: the first section of that name, the first key of that name in it, and
+// the line after which a new key of the section goes (its last key, or the header).
+struct Location {
+    std::optional<std::size_t> section;
+    std::optional<std::size_t> key;
+    std::size_t insertAfter = 0;
+};
+
+Location locate(std::string_view text, const std::vector<Line>& lines, std::string_view section,
+                std::string_view key) {
+    Location at;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const ParsedLine parsed = parseLine(text, lines[i]);
+        if (!at.section) {
+            if (parsed.kind == Kind::Section && equalsIgnoreCase(parsed.name, section)) {
+                at.section = i;
+                at.insertAfter = i;
+            }
+            continue;
+        }
+        if (parsed.kind == Kind::Section) {
+            break;
+        }
+        if (parsed.kind == Kind::Key) {
+            at.insertAfter = i;
+            if (!at.key && equalsIgnoreCase(parsed.name, key)) {
+                at.key = i;
+            }
+        }
+    }
+    return at;
+}
+
+std::string_view unquote(std::string_view value) {
+    if (value.size() >= 2 && value.front() == value.back() &&
+        (value.front() == '"' || value.front() == '\'')) {
+        return value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+bool hasLineBreakOrNul(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+std::string_view lineEnding(std::string_view text, const Line& line) {
+    return text.substr(line.end, line.next - line.end);
+}
+
+std::string_view firstLineEnding(std::string_view text, const std::vector<Line>& lines) {
+    for (const Line& line : lines) {
+        if (line.next > line.end) {
+            return lineEnding(text, line);
+        }
+    }
+    return "\n";
+}
+
+} // namespace
+
+std::optional<std::string> findValue(std::string_view text, std::string_view section,
+                                     std::string_view key) {
+    const std::vector<Line> lines = splitLines(text);
+    const Location at = locate(text, lines, trimBlanks(section), trimBlanks(key));
+    if (!at.key) {
+        return std::nullopt;
+    }
+    const Line& line = lines[*at.key];
+    const std::size_t valueBegin = parseLine(text, line).valueBegin;
+    return std::string(unquote(trimBlanks(text.substr(valueBegin, line.end - valueBegin))));
+}
+
+bool isValidSectionName(std::string_view section) {
+    return !trimBlanks(section).empty() && !hasLineBreakOrNul(section);
+}
+
+bool isValidKeyName(std::string_view key) {
+    const std::string_view trimmed = trimBlanks(key);
+    return !trimmed.empty() && !hasLineBreakOrNul(key) && key.find('=') == std::string_view::npos &&
+           trimmed.front() != '[' && trimmed.front() != ';';
+}
+
+bool isValidValue(std::string_view value) {
+    return !hasLineBreakOrNul(value);
+}
+
+std::optional<std::string> setValue(std::string_view text, std::string_view section,
+                                    std::string_view key, std::string_view value) {
+    if (!isValidSectionName(section) || !isValidKeyName(key) || !isValidValue(value)) {
+        return std::nullopt;
+    }
+    section = trimBlanks(section);
+    key = trimBlanks(key);
+    const std::vector<Line> lines = splitLines(text);
+    const Location at = locate(text, lines, section, key);
+    std::string out;
+    if (at.key) {
+        const Line& line = lines[*at.key];
+        out.append(text.substr(0, parseLine(text, line).valueBegin));
+        out.append(value);
+        out.append(text.substr(line.end));
+    } else if (at.section) {
+        // The new line takes the ending of the line it follows: another ending could merge
+        // with the next line's (CR followed by LF) and swallow a line.
+        const Line& after = lines[at.insertAfter];
+        const bool hasEnding = after.next > after.end;
+        const std::string_view eol =
+            hasEnding ? lineEnding(text, after) : firstLineEnding(text, lines);
+        out.append(text.substr(0, after.next));
+        out.append(hasEnding ? std::string_view() : eol);
+        out.append(key).append("=").append(value).append(eol);
+        out.append(text.substr(after.next));
+    } else {
+        const std::string_view eol = firstLineEnding(text, lines);
+        out.append(text);
+        if (!lines.empty() && lines.back().next == lines.back().end) {
+            out.append(eol);
+        }
+        if (!lines.empty() && !trimBlanks(lineText(text, lines.back())).empty()) {
+            out.append(eol); // a blank line between the last section and the new one
+        }
+        out.append("[").append(section).append("]").append(eol);
+        out.append(key).append("=").append(value).append(eol);
+    }
+    return out;
+}
+
+} // namespace zandor::ini
