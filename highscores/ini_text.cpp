@@ -124,10 +124,17 @@ std::string_view lineEnding(std::string_view text, const Line& line) {
     return text.substr(line.end, line.next - line.end);
 }
 
-std::string_view firstLineEnding(std::string_view text, const std::vector<Line>& lines) {
-    for (const Line& line : lines) {
-        if (line.next > line.end) {
-            return lineEnding(text, line);
+// The ending for lines added after `line`: its own, or the text's first one when it has none
+// (the last line may lack one). Another ending than its own could merge with the next line's
+// (CR followed by LF) and swallow a line.
+std::string_view endingAfter(std::string_view text, const std::vector<Line>& lines,
+                             const Line& line) {
+    if (line.next > line.end) {
+        return lineEnding(text, line);
+    }
+    for (const Line& other : lines) {
+        if (other.next > other.end) {
+            return lineEnding(text, other);
         }
     }
     return "\n";
@@ -177,18 +184,17 @@ std::optional<std::string> setValue(std::string_view text, std::string_view sect
         out.append(value);
         out.append(text.substr(line.end));
     } else if (at.section) {
-        // The new line takes the ending of the line it follows: another ending could merge
-        // with the next line's (CR followed by LF) and swallow a line.
         const Line& after = lines[at.insertAfter];
-        const bool hasEnding = after.next > after.end;
-        const std::string_view eol =
-            hasEnding ? lineEnding(text, after) : firstLineEnding(text, lines);
+        const std::string_view eol = endingAfter(text, lines, after);
         out.append(text.substr(0, after.next));
-        out.append(hasEnding ? std::string_view() : eol);
+        if (after.next == after.end) {
+            out.append(eol);
+        }
         out.append(key).append("=").append(value).append(eol);
         out.append(text.substr(after.next));
     } else {
-        const std::string_view eol = firstLineEnding(text, lines);
+        const std::string_view eol =
+            lines.empty() ? std::string_view("\n") : endingAfter(text, lines, lines.back());
         out.append(text);
         if (!lines.empty() && lines.back().next == lines.back().end) {
             out.append(eol);

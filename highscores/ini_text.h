@@ -21,7 +21,8 @@ bool isValidValue(std::string_view value);
 
 // The text with `key` of `section` set to `value`: the key's value is replaced in place, or the
 // key is added after the last key of its section, or the section is added at the end. Every
-// other byte stays as it was; new lines take the text's first line ending (LF if it has none).
+// other byte stays as it was. New lines take the ending of the line they follow, or the text's
+// first line ending when that line has none (LF when the text has none at all).
 // Nothing when a name or the value is not valid.
 std::optional<std::string> setValue(std::string_view text, std::string_view section,
                                     std::string_view key, std::string_view value);

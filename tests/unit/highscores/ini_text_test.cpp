@@ -111,6 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "[s]\r\na=1\r\nk=v\r\n"},
         EditCase{"ends an unfinished last line before adding a section", "[t]\r\nx=1", "s", "k",
                  "v", "[t]\r\nx=1\r\n\r\n[s]\r\nk=v\r\n"},
+        EditCase{"a new section follows the ending of the last line", "[t]\r\nx=1\r", "s", "k", "v",
+                 "[t]\r\nx=1\r\r[s]\rk=v\r"},
         EditCase{"no extra blank line after a blank last line", "[t]\nx=1\n\n", "s", "k", "v",
                  "[t]\nx=1\n\n[s]\nk=v\n"},
         EditCase{"keeps a byte-order mark", kBom + "[s]\nk=1\n", "s", "k", "2",
