@@ -30,12 +30,10 @@ public:
     std::vector<std::string> log;
     std::map<std::string, std::vector<std::string>> lists;
     std::map<std::string, std::string> texts;
-    std::string picture = "Image1";
     std::vector<std::string> messages;
     bool closed = false;
     int screen_width = 19200;
     int screen_height = 14400;
-    double twips_per_pixel = 15;
     mutable double clock = 1000.0; // seconds since midnight
     double clock_step = 0.03125;   // advanced by every reading
     // Called with every logged operation, to look at the world at that moment.
@@ -45,8 +43,8 @@ public:
 
     int screenWidth() const override { return screen_width; }
     int screenHeight() const override { return screen_height; }
-    double twipsPerPixelX() const override { return twips_per_pixel; }
-    double twipsPerPixelY() const override { return twips_per_pixel; }
+    double twipsPerPixelX() const override { return 15; }
+    double twipsPerPixelY() const override { return 15; }
     int width() const override { return 4320; }
     int height() const override { return 4260; }
     void move(int left, int top) override { record("move", left, top); }
@@ -97,7 +95,6 @@ public:
         record("addItem", list, item);
     }
     void copyPicture(const std::string& from, const std::string& to) override {
-        picture = from;
         record("picture", to, from);
     }
     void setTimerEnabled(const std::string& timer, bool enabled) override {
@@ -125,17 +122,6 @@ public:
     void showMessage(const std::string& text) override {
         messages.push_back(text);
         record("message", text);
-    }
-
-    // The log without the steps of waiting, for tests about what the player sees.
-    std::vector<std::string> visibleSteps() const {
-        std::vector<std::string> steps;
-        for (const std::string& entry : log) {
-            if (entry != "processEvents") {
-                steps.push_back(entry);
-            }
-        }
-        return steps;
     }
 
 private:

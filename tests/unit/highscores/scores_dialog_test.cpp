@@ -162,7 +162,7 @@ TEST_F(ScoresDialog, ClosingTheWindowInEntryModeStoresNothing) {
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-TEST_F(ScoresDialog, PaintFramesTheListsRaisedAndTheTextBoxesSunken) {
+TEST_F(ScoresDialog, PaintFramesTheListsRaisedAndVisibleTextBoxesSunken) {
     open(false, 5000);
     view.log.clear();
     form.Form_Paint();
@@ -175,21 +175,6 @@ TEST_F(ScoresDialog, PaintFramesTheListsRaisedAndTheTextBoxesSunken) {
         Steps(view.log.begin() + 10, view.log.begin() + 15),
         (Steps{"setDrawPosition 105 2805", "lineTo 2025 2805 808080", "lineTo 2025 3180 FFFFFF",
                "lineTo 105 3180 FFFFFF", "lineTo 105 2805 808080"}));
-}
-
-TEST_F(ScoresDialog, PaintInViewModeFramesOnlyTheLists) {
-    open(true);
-    view.log.clear();
-    form.Form_Paint();
-    EXPECT_EQ(view.log.size(), 10u);
-}
-
-TEST_F(ScoresDialog, FrameWidthIsThePixelSizeRoundedHalfToEven) {
-    open(true);
-    view.twips_per_pixel = 12.5;
-    view.log.clear();
-    form.DrawFrame3D(view, "lstScores", 1);
-    EXPECT_EQ(view.log.front(), "setDrawPosition 2148 1068");
 }
 
 TEST_F(ScoresDialog, OneAnimationRunTwinklesFourTimesAndEndsOnTheRestingFrame) {
