@@ -1,5 +1,6 @@
 #include "tools/sim/report.h"
 
+#include <cmath>
 #include <iomanip>
 
 namespace zandor {
@@ -43,11 +44,12 @@ void writeReport(std::ostream& out, const SimOptions& options, const RunResult& 
     const auto flags = out.flags();
     writeHeading(out, options);
     out << std::fixed << std::setprecision(1);
-    out << "player win rate:      " << percent(s.playerWins(), s.games()) << "% (" << s.playerWins()
+    out << "player win rate:      " << 100.0 * s.playerWinRate() << "% (" << s.playerWins()
         << " wins)\n";
     out << std::setprecision(2);
     out << "mean calls per game:  " << s.meanCalls() << '\n';
-    out << "mean return per game: $" << s.meanReturn() << '\n';
+    out << "mean return per game: " << (s.meanReturn() < 0 ? "-$" : "$") << std::abs(s.meanReturn())
+        << '\n';
     out << std::setprecision(1);
     writeComputerWins(out, s);
     out << std::setprecision(0);
