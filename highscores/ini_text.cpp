@@ -140,6 +140,41 @@ std::string_view endingAfter(std::string_view text, const std::vector<Line>& lin
     return "\n";
 }
 
+std::string replaceValue(std::string_view text, const Line& line, std::string_view value) {
+    std::string out(text.substr(0, parseLine(text, line).valueBegin));
+    out.append(value);
+    out.append(text.substr(line.end));
+    return out;
+}
+
+std::string insertKeyLine(std::string_view text, const std::vector<Line>& lines, const Line& after,
+                          const std::string& keyLine) {
+    const std::string_view eol = endingAfter(text, lines, after);
+    std::string out(text.substr(0, after.next));
+    if (after.next == after.end) {
+        out.append(eol);
+    }
+    out.append(keyLine).append(eol);
+    out.append(text.substr(after.next));
+    return out;
+}
+
+std::string appendSection(std::string_view text, const std::vector<Line>& lines,
+                          const std::string& header, const std::string& keyLine) {
+    std::string out(text);
+    if (lines.empty()) {
+        return out.append(header).append("\n").append(keyLine).append("\n");
+    }
+    const std::string_view eol = endingAfter(text, lines, lines.back());
+    if (lines.back().next == lines.back().end) {
+        out.append(eol);
+    }
+    if (!trimBlanks(lineText(text, lines.back())).empty()) {
+        out.append(eol); // a blank line between the last section and the new one
+    }
+    return out.append(header).append(eol).append(keyLine).append(eol);
+}
+
 } // namespace
 
 std::optional<std::string> findValue(std::string_view text, std::string_view section,
@@ -177,35 +212,14 @@ std::optional<std::string> setValue(std::string_view text, std::string_view sect
     key = trimBlanks(key);
     const std::vector<Line> lines = splitLines(text);
     const Location at = locate(text, lines, section, key);
-    std::string out;
+    const std::string keyLine = std::string(key) + "=" + std::string(value);
     if (at.key) {
-        const Line& line = lines[*at.key];
-        out.append(text.substr(0, parseLine(text, line).valueBegin));
-        out.append(value);
-        out.append(text.substr(line.end));
-    } else if (at.section) {
-        const Line& after = lines[at.insertAfter];
-        const std::string_view eol = endingAfter(text, lines, after);
-        out.append(text.substr(0, after.next));
-        if (after.next == after.end) {
-            out.append(eol);
-        }
-        out.append(key).append("=").append(value).append(eol);
-        out.append(text.substr(after.next));
-    } else {
-        const std::string_view eol =
-            lines.empty() ? std::string_view("\n") : endingAfter(text, lines, lines.back());
-        out.append(text);
-        if (!lines.empty() && lines.back().next == lines.back().end) {
-            out.append(eol);
-        }
-        if (!lines.empty() && !trimBlanks(lineText(text, lines.back())).empty()) {
-            out.append(eol); // a blank line between the last section and the new one
-        }
-        out.append("[").append(section).append("]").append(eol);
-        out.append(key).append("=").append(value).append(eol);
+        return replaceValue(text, lines[*at.key], value);
     }
-    return out;
+    if (at.section) {
+        return insertKeyLine(text, lines, lines[at.insertAfter], keyLine);
+    }
+    return appendSection(text, lines, "[" + std::string(section) + "]", keyLine);
 }
 
 } // namespace zandor::ini
