@@ -94,9 +94,21 @@ TEST_P(IniFileFault, FailedSaveIsReportedAndLeavesTheOldFileUntouched) {
     }
 }
 
+std::string faultName(const testing::TestParamInfo<Fault>& info) {
+    switch (info.param) {
+    case Fault::TemporaryWrite:
+        return "TemporaryWrite";
+    case Fault::Rename:
+        return "Rename";
+    default:
+        return "CrashBeforeRename";
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Steps, IniFileFault,
                          testing::Values(Fault::TemporaryWrite, Fault::Rename,
-                                         Fault::CrashBeforeRename));
+                                         Fault::CrashBeforeRename),
+                         faultName);
 
 TEST_F(IniFileTest, UnwritableFolderReadsDefaultsAndReportsTheSave) {
     // A folder that is a regular file cannot hold files, not even for root.
