@@ -20,10 +20,12 @@ void Game::CallGame(std::int16_t& win) {
     state_.random_no_returned = state_.NumberPool[state_.indexcount];
     const int number = state_.random_no_returned;
 
-    std::string called{columnLetter(number), ' '};
-    called += DecimalText(number).view();
+    const DecimalText digits(number);
+    char called[4] = {columnLetter(number), ' '};
+    digits.view().copy(called + 2, 2);
     view_.setCaption(Ctl::CalledNumberDisplay, 0, " ");
-    view_.setCaption(Ctl::CalledNumberDisplay, 0, called);
+    view_.setCaption(Ctl::CalledNumberDisplay, 0,
+                     std::string_view(called, 2 + digits.view().size()));
     view_.setBackColor(Ctl::Label1, number, kRed);
     Wav(numberSound_[number]);
     if (ending_) {
@@ -34,7 +36,9 @@ void Game::CallGame(std::int16_t& win) {
     }
     markCardRecords(number);
     state_.random_no_returned = 0;
+    callMarks_.active = true;
     hasanyonewon(win);
+    callMarks_.active = false;
     if (win == 1) {
         return;
     }
@@ -53,12 +57,18 @@ void Game::markPlayersCells(int number) {
     }
 }
 
+// Marks the number on every card that holds it, noting the cell for the win check. A dealt
+// number can only sit in its own column, and at most once per card.
 void Game::markCardRecords(int number) {
-    for (int cell = 1; cell <= kCellCount; ++cell) {
-        for (int card = 1; card <= kCardCount; ++card) {
+    const int first = (number - 1) / 15 * 5 + 1;
+    for (int card = 1; card <= kCardCount; ++card) {
+        callMarks_.cell[card] = 0;
+        for (int cell = first; cell < first + 5; ++cell) {
             CardCell& c = state_.Cards[card].cell[cell];
             if (c.number == number) {
                 c.mark = 1;
+                callMarks_.cell[card] = static_cast<std::uint8_t>(cell);
+                break;
             }
         }
     }

@@ -4,32 +4,32 @@
 
 namespace zandor {
 
+// A column's pool is held as fifteen 4-bit offsets in one word, position k in nibble k - 1.
+// Taking a position out closes the gap and keeps the order of the rest, as a shift of an
+// array would, without touching memory.
 void Game::DealCards() {
     constexpr int kColumns = 5;
+    constexpr int kRows = 5;
     constexpr int kPoolSize = 15;
-    std::int16_t pool[kColumns + 1][kPoolSize + 1];
-    for (int column = 1; column <= kColumns; ++column) {
-        for (int k = 1; k <= kPoolSize; ++k) {
-            pool[column][k] = static_cast<std::int16_t>((column - 1) * kPoolSize + k);
+    constexpr std::uint64_t kFullPool = 0xEDCBA9876543210ULL; // offsets 0..14 in order
+    float draws[kColumns * kRows];
+    random_.reseededDraws(draws, kColumns * kRows);
+    int position = 0;
+    int pick = 0;
+    for (int column = 0; column < kColumns; ++column) {
+        std::uint64_t pool = kFullPool;
+        for (int row = 0; row < kRows; ++row) {
+            position = positionOf(draws[column * kRows + row], kPoolSize - row);
+            const unsigned shift = 4U * static_cast<unsigned>(position - 1);
+            pick = column * kPoolSize + static_cast<int>(pool >> shift & 0xFU) + 1;
+            const std::uint64_t below = pool & ((1ULL << shift) - 1U);
+            pool = below | (pool >> (shift + 4U)) << shift;
+            state_.ColumnPicks[row + 1] = static_cast<std::int16_t>(pick);
+            state_.DealtCard[column * kRows + row + 1].number = static_cast<std::int16_t>(pick);
         }
     }
-    for (int column = 1; column <= kColumns; ++column) {
-        int count = kPoolSize;
-        int row = 1;
-        for (int cell = (column - 1) * 5 + 1; cell <= column * 5; ++cell) {
-            random_.reseed();
-            state_.generated_number = static_cast<std::int16_t>(drawPosition(random_, count));
-            state_.lookup = pool[column][state_.generated_number];
-            state_.ColumnPicks[row] = state_.lookup;
-            // Close the gap; the last position keeps its old value, beyond the count.
-            for (int k = state_.generated_number; k < kPoolSize; ++k) {
-                pool[column][k] = pool[column][k + 1];
-            }
-            --count;
-            state_.DealtCard[cell].number = state_.ColumnPicks[row];
-            ++row;
-        }
-    }
+    state_.generated_number = static_cast<std::int16_t>(position);
+    state_.lookup = static_cast<std::int16_t>(pick);
 }
 
 } // namespace zandor

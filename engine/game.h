@@ -84,6 +84,14 @@ private:
     GameState state_;
     std::array<std::string, kNumberCount + 1> numberSound_;
     std::string bingoSound_;
+    // The cell each card had marked by the call in progress (0: none), for the win check that
+    // follows. Before a call no card had a complete line, or the game would be over, so only
+    // lines through these cells can have completed. Outside a call every line is checked.
+    struct CallMarks {
+        bool active = false;
+        std::array<std::uint8_t, kCardCount + 1> cell{};
+    };
+    CallMarks callMarks_;
     bool playing_ = false;
     bool ending_ = false;
 };

@@ -44,7 +44,7 @@ enum class Ctl : std::uint8_t {
 // What the winner's-card dialog shows for a computer player's win (cells 1..25).
 struct WinnersCard {
     std::string winnerLine = "The Winner"; // caption of Label3b
-    std::array<std::string, 26> cellCaption{};
+    std::array<int, 26> cellNumber{};      // every caption is a number: the centre shows 0
     std::array<Rgb, 26> cellColor{};
     int picture = 0; // index into ImageList1, 1..10
 };

@@ -70,15 +70,14 @@ void Game::DeclareWinner(int card) {
 
 void Game::announceComputerWin(int card) {
     WinnersCard shown;
-    shown.cellCaption.fill(" ");
     shown.cellColor.fill(kWhite);
     for (int i = 1; i <= kCellCount; ++i) {
         const CardCell& cell = state_.Cards[card].cell[i];
-        shown.cellCaption[i] = DecimalText(cell.number).view();
+        shown.cellNumber[i] = cell.number;
         if (cell.mark == 1) {
             shown.cellColor[i] = kRed;
             shown.cellColor[kFreeCentre] = kRed;
-            shown.cellCaption[kFreeCentre] = "0";
+            shown.cellNumber[kFreeCentre] = 0;
             shown.winnerLine = state_.whowon + " is the winner.";
         }
     }

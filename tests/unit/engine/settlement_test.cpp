@@ -89,11 +89,11 @@ TEST_F(Settlement, AComputersWinShowsItsCardWithTheMarksAndTheBalanceUntouched) 
     const WinnersCard& shown = view.winnersCards[0];
     EXPECT_EQ(shown.winnerLine, "Fred is the winner.");
     EXPECT_EQ(shown.picture, 1);
-    EXPECT_EQ(shown.cellCaption[1], "101");
+    EXPECT_EQ(shown.cellNumber[1], 101);
     EXPECT_EQ(shown.cellColor[1], kWhite);
-    EXPECT_EQ(shown.cellCaption[2], "102");
+    EXPECT_EQ(shown.cellNumber[2], 102);
     EXPECT_EQ(shown.cellColor[2], kRed);
-    EXPECT_EQ(shown.cellCaption[13], "0") << "the centre shows 0 on red whatever its number";
+    EXPECT_EQ(shown.cellNumber[13], 0) << "the centre shows 0 on red whatever its number";
     EXPECT_EQ(shown.cellColor[13], kRed);
     EXPECT_EQ(state.balance, 54);
     EXPECT_EQ(view.log.back(), "caption CalledNumberDisplay  ");
