@@ -89,12 +89,7 @@ void Game::CallerPause() {
 }
 
 void Game::ResetCards() {
-    view_.setVisible(Ctl::GAME1, false);
-    view_.setVisible(Ctl::Game2, false);
-    view_.setVisible(Ctl::Game3, false);
-    view_.setEnabled(Ctl::StartButton, false);
-    view_.setEnabled(Ctl::pausebutton, false);
-    view_.setEnabled(Ctl::SelectNoGames, true);
+    showChoosingControls();
     view_.setFocus(Ctl::sel0, 1);
     sel0_Click();
     for (int k = 1; k <= kNumberCount; ++k) {
@@ -109,6 +104,16 @@ void Game::ResetCards() {
             state_.Cards[card].cell[cell].mark = 0;
         }
     }
+}
+
+// No cards on show, Start and Pause off, the card count open to choose.
+void Game::showChoosingControls() {
+    view_.setVisible(Ctl::GAME1, false);
+    view_.setVisible(Ctl::Game2, false);
+    view_.setVisible(Ctl::Game3, false);
+    view_.setEnabled(Ctl::StartButton, false);
+    view_.setEnabled(Ctl::pausebutton, false);
+    view_.setEnabled(Ctl::SelectNoGames, true);
 }
 
 void Game::setPrintCommandEnabled(bool enabled) {

@@ -39,12 +39,7 @@ Game::Game(GameView& view, RandomSource& random, SoundPlayer& sound, std::string
 }
 
 void Game::loadStartingState() {
-    view_.setVisible(Ctl::GAME1, false);
-    view_.setVisible(Ctl::Game2, false);
-    view_.setVisible(Ctl::Game3, false);
-    view_.setEnabled(Ctl::StartButton, false);
-    view_.setEnabled(Ctl::pausebutton, false);
-    view_.setEnabled(Ctl::SelectNoGames, true);
+    showChoosingControls();
     for (int card = 1; card <= kCardCount; ++card) {
         state_.Cards[card] = state_.CardTemplate;
     }

@@ -1,10 +1,10 @@
 // Random score texts and random high-score files. Checks that score parsing agrees with plain
 // arithmetic, that loading any file keeps the table's bounds, and that a new entry is written
 // so that the table reads back as it stands in memory (names trimmed, on one line).
+#include "fuzz_support.h"
 #include "highscores/high_score_store.h"
 #include "highscores/score_text.h"
 #include "highscores/text_rules.h"
-#include "memory_file_system.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -15,13 +15,8 @@ namespace {
 
 using namespace zandor;
 
-const std::string kPath = "MYGAME.INI";
-
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using fuzz::check;
+using fuzz::kPath;
 
 class NoDialog : public HighScoreDialog {
 public:

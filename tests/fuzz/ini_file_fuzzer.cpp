@@ -2,10 +2,10 @@
 // the buffer by the size rules, that a written key reads back as written (trimmed and
 // unquoted), that no other key changes its value and that every line the write did not touch
 // is unchanged.
+#include "fuzz_support.h"
 #include "highscores/ini_file.h"
 #include "highscores/ini_text.h"
 #include "highscores/text_rules.h"
-#include "memory_file_system.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -19,13 +19,8 @@ namespace {
 
 using namespace zandor;
 
-const std::string kPath = "MYGAME.INI";
-
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using fuzz::check;
+using fuzz::kPath;
 
 struct RawLine {
     std::string text;

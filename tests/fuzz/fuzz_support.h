@@ -1,13 +1,22 @@
-// An in-memory file system for the fuzz targets: fast, and every save goes through the same
-// temporary-file-then-replace steps as on disk.
+// Shared by the fuzz targets: an in-memory file system (fast, and every save goes through the
+// same temporary-file-then-replace steps as on disk) and the check that stops a run on a fault.
 #pragma once
 
 #include "highscores/file_system.h"
 
+#include <cstdlib>
 #include <map>
 #include <string>
 
 namespace zandor::fuzz {
+
+inline const std::string kPath = "MYGAME.INI";
+
+inline void check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
 
 class MemoryFileSystem : public FileSystem {
 public:
