@@ -57,21 +57,55 @@ void Game::markPlayersCells(int number) {
     }
 }
 
-// Marks the number on every card that holds it, noting the cell for the win check. A dealt
-// number can only sit in its own column, and at most once per card.
-void Game::markCardRecords(int number) {
-    const int first = (number - 1) / 15 * 5 + 1;
+void Game::indexNumbers() {
+    for (auto& cells : cellOfNumber_) {
+        cells.fill(0);
+    }
     for (int card = 1; card <= kCardCount; ++card) {
-        callMarks_.cell[card] = 0;
-        for (int cell = first; cell < first + 5; ++cell) {
-            CardCell& c = state_.Cards[card].cell[cell];
-            if (c.number == number) {
-                c.mark = 1;
-                callMarks_.cell[card] = static_cast<std::uint8_t>(cell);
-                break;
+        for (int cell = 1; cell <= kCellCount; ++cell) {
+            const std::int32_t number = state_.Cards[card].cell[cell].number;
+            if (number >= 1 && number <= kNumberCount) {
+                cellOfNumber_[number][card] = static_cast<std::uint8_t>(cell);
             }
         }
     }
+    numbersIndexed_ = true;
+}
+
+// Marks the number on every card that holds it and lists those cards for the win check.
+// Branch-free, since whether a card holds the number is a coin toss the processor cannot
+// predict; a card without it ORs 0 into its unused cell 0. Marks are only ever 0 or 1.
+void Game::markCardRecords(int number) {
+    std::array<std::uint8_t, kCardCount + 1> cells{};
+    if (numbersIndexed_) {
+        cells = cellOfNumber_[number];
+    } else {
+        for (int card = 1; card <= kCardCount; ++card) {
+            cells[card] = static_cast<std::uint8_t>(cellHolding(card, number));
+        }
+    }
+    int count = 0;
+    for (int card = 1; card <= kCardCount; ++card) {
+        const int cell = cells[card];
+        const int holds = cell != 0 ? 1 : 0;
+        state_.Cards[card].cell[cell].mark |= holds;
+        callMarks_.card[count] = static_cast<std::uint8_t>(card);
+        callMarks_.cell[count] = static_cast<std::uint8_t>(cell);
+        count += holds;
+    }
+    callMarks_.count = count;
+}
+
+// The cell of the card that holds the number, or 0. A dealt number sits only in its own
+// column, at most once per card.
+int Game::cellHolding(int card, int number) const {
+    const int first = (number - 1) / 15 * 5 + 1;
+    const CardRecord& record = state_.Cards[card];
+    unsigned hits = 0;
+    for (int row = 0; row < 5; ++row) {
+        hits |= static_cast<unsigned>(record.cell[first + row].number == number) << row;
+    }
+    return hits != 0 ? first + __builtin_ctz(hits) : 0;
 }
 
 void Game::removeFromPool(int position) {

@@ -72,7 +72,9 @@ private:
     void showChoosingControls();
     void setPrintCommandEnabled(bool enabled);
     void markPlayersCells(int number);
+    void indexNumbers();
     void markCardRecords(int number);
+    int cellHolding(int card, int number) const;
     void removeFromPool(int position);
     void announceComputerWin(int card);
     void announcePlayerWin();
@@ -85,14 +87,22 @@ private:
     GameState state_;
     std::array<std::string, kNumberCount + 1> numberSound_;
     std::string bingoSound_;
-    // The cell each card had marked by the call in progress (0: none), for the win check that
-    // follows. Before a call no card had a complete line, or the game would be over, so only
-    // lines through these cells can have completed. Outside a call every line is checked.
+    // The cards the call in progress marked, lowest first, with the cell marked on each, for the
+    // win check that follows. Before a call no card had a complete line, or the game would be
+    // over, so only lines through these cells can have completed. Outside a call every line of
+    // every card is checked.
     struct CallMarks {
         bool active = false;
-        std::array<std::uint8_t, kCardCount + 1> cell{};
+        int count = 0;
+        std::array<std::uint8_t, kCardCount> card{};
+        std::array<std::uint8_t, kCardCount> cell{};
     };
     CallMarks callMarks_;
+
+    // While a game's calls run: the cell of each number on each card (0: not on it), taken from
+    // the deal, whose numbers stay put until the next one. Spares every call a search.
+    std::array<std::array<std::uint8_t, kCardCount + 1>, kNumberCount + 1> cellOfNumber_{};
+    bool numbersIndexed_ = false;
     bool playing_ = false;
     bool ending_ = false;
 };

@@ -39,7 +39,9 @@ void Game::PlayGame() {
         dealTenCards();
         showPlayersCards();
         markFreeCentres();
+        indexNumbers();
         callUntilWon();
+        numbersIndexed_ = false;
     }
     playing_ = false;
     if (!ending_) {

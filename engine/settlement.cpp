@@ -3,6 +3,8 @@
 #include "engine/decimal_text.h"
 #include "engine/game.h"
 
+#include <string_view>
+
 namespace zandor {
 namespace {
 
@@ -18,7 +20,7 @@ constexpr ComputerPlayer kFred{"Fred", 1};
 constexpr ComputerPlayer kBink{"Bink", 3};
 constexpr ComputerPlayer kPemby{"Pemby", 2};
 
-int pictureOf(const std::string& name) {
+int pictureOf(std::string_view name) {
     for (const ComputerPlayer& player : {kFred, kBink}) {
         if (name == player.name) {
             return player.picture;
@@ -71,15 +73,20 @@ void Game::DeclareWinner(int card) {
 void Game::announceComputerWin(int card) {
     WinnersCard shown;
     shown.cellColor.fill(kWhite);
+    bool anyMarked = false;
     for (int i = 1; i <= kCellCount; ++i) {
         const CardCell& cell = state_.Cards[card].cell[i];
         shown.cellNumber[i] = cell.number;
         if (cell.mark == 1) {
+            // Each marked cell also lights the centre, showing 0 on red.
             shown.cellColor[i] = kRed;
             shown.cellColor[kFreeCentre] = kRed;
             shown.cellNumber[kFreeCentre] = 0;
-            shown.winnerLine = state_.whowon + " is the winner.";
+            anyMarked = true;
         }
+    }
+    if (anyMarked) {
+        shown.winnerLine = state_.whowon + " is the winner.";
     }
     shown.picture = pictureOf(state_.whowon);
     view_.showWinnersCard(shown);
