@@ -80,6 +80,8 @@ TEST_F(IniFileTest, SaveKeepsEveryOtherByteAndThePermissions) {
     EXPECT_EQ(after.st_mode & 0777, 0640u);
 }
 
+void PrintTo(Fault fault, std::ostream* out);
+
 class IniFileFault : public IniFileTest, public testing::WithParamInterface<Fault> {};
 
 TEST_P(IniFileFault, FailedSaveIsReportedAndLeavesTheOldFileUntouched) {
@@ -94,8 +96,8 @@ TEST_P(IniFileFault, FailedSaveIsReportedAndLeavesTheOldFileUntouched) {
     }
 }
 
-std::string faultName(const testing::TestParamInfo<Fault>& info) {
-    switch (info.param) {
+std::string faultName(Fault fault) {
+    switch (fault) {
     case Fault::TemporaryWrite:
         return "TemporaryWrite";
     case Fault::Rename:
@@ -105,10 +107,16 @@ std::string faultName(const testing::TestParamInfo<Fault>& info) {
     }
 }
 
+void PrintTo(Fault fault, std::ostream* out) {
+    *out << faultName(fault);
+}
+
 INSTANTIATE_TEST_SUITE_P(Steps, IniFileFault,
                          testing::Values(Fault::TemporaryWrite, Fault::Rename,
                                          Fault::CrashBeforeRename),
-                         faultName);
+                         [](const testing::TestParamInfo<Fault>& info) {
+                             return faultName(info.param);
+                         });
 
 TEST_F(IniFileTest, UnwritableFolderReadsDefaultsAndReportsTheSave) {
     // A folder that is a regular file cannot hold files, not even for root.
