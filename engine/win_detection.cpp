@@ -67,10 +67,10 @@ Pattern patternOf(std::string_view gametype) {
 
 // Complete when each of the five cells is marked; tested without branching on each cell.
 inline __attribute__((always_inline)) bool isComplete(const CardRecord& card, const Line& line) {
-    const auto& c = card.cell;
+    const auto marked = [&card](int cell) { return static_cast<int>(card.cell[cell].mark == 1); };
     const int* cells = line.cells;
-    return ((c[cells[0]].mark == 1) & (c[cells[1]].mark == 1) & (c[cells[2]].mark == 1) &
-            (c[cells[3]].mark == 1) & (c[cells[4]].mark == 1)) != 0;
+    return (marked(cells[0]) & marked(cells[1]) & marked(cells[2]) & marked(cells[3]) &
+            marked(cells[4])) != 0;
 }
 
 // The first line of the pattern that is complete on the card, or nullptr.
