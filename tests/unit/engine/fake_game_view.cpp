@@ -5,7 +5,24 @@
 namespace zandor::test {
 namespace {
 
-const char* baseName(Ctl control) {
+bool isCardCount(Ctl c) {
+    return c == Ctl::sel0 || c == Ctl::sel1 || c == Ctl::sel2 || c == Ctl::sel3;
+}
+
+// The four card-count options form one group; every other option array is its own.
+Ctl groupOf(Ctl option) {
+    return isCardCount(option) ? Ctl::sel0 : option;
+}
+
+std::string hex(Rgb color) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%06X", static_cast<unsigned>(color));
+    return text;
+}
+
+} // namespace
+
+std::string controlName(Ctl control, int index) {
     static const char* const kNames[] = {"CalledNumberDisplay",
                                          "Label1",
                                          "Label3",
@@ -26,129 +43,62 @@ const char* baseName(Ctl control) {
                                          "selgametype",
                                          "automancheck",
                                          "Slider1"};
-    return kNames[static_cast<int>(control)];
-}
-
-bool isCardCountOption(Ctl control) {
-    return control == Ctl::sel0 || control == Ctl::sel1 || control == Ctl::sel2 ||
-           control == Ctl::sel3;
-}
-
-std::string hex(Rgb color) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%06X", static_cast<unsigned>(color));
-    return text;
-}
-
-} // namespace
-
-std::string controlName(Ctl control, int index) {
-    std::string name = baseName(control);
+    std::string name = kNames[static_cast<int>(control)];
     const bool isArray = control == Ctl::Label1 || control == Ctl::Label3 ||
                          control == Ctl::Label4 || control == Ctl::Label5 ||
-                         control == Ctl::selgametype || isCardCountOption(control);
-    if (isArray) {
-        name += "(" + std::to_string(index) + ")";
-    }
-    return name;
+                         control == Ctl::selgametype || isCardCount(control);
+    return isArray ? name + "(" + std::to_string(index) + ")" : name;
 }
 
-void FakeGameView::record(std::string entry) {
-    if (recording) {
-        log.push_back(std::move(entry));
-    }
+void FakeGameView::set(const std::string& what, Ctl c, int i, const std::string& value) {
+    const std::string key = what + " " + controlName(c, i);
+    state_[key] = value;
+    log.push_back(key + " " + value);
 }
 
-bool FakeGameView::flag(const std::map<Ctl, bool>& flags, Ctl control) {
-    const auto found = flags.find(control);
-    return found != flags.end() && found->second;
+std::string FakeGameView::get(const std::string& what, Ctl c, int i,
+                              const std::string& otherwise) const {
+    const auto found = state_.find(what + " " + controlName(c, i));
+    return found == state_.end() ? otherwise : found->second;
 }
 
-void FakeGameView::setCaption(Ctl control, int index, std::string_view caption) {
-    captions_[{control, index}] = std::string(caption);
-    record("caption " + controlName(control, index) + " " + std::string(caption));
+void FakeGameView::setBackColor(Ctl c, int i, Rgb color) {
+    set("color", c, i, hex(color));
 }
 
-std::string FakeGameView::caption(Ctl control, int index) const {
-    const auto found = captions_.find({control, index});
-    return found == captions_.end() ? std::string(" ") : found->second;
+Rgb FakeGameView::backColor(Ctl c, int i) const {
+    return static_cast<Rgb>(std::stoul(get("color", c, i, "FFFFFF"), nullptr, 16));
 }
 
-void FakeGameView::setBackColor(Ctl control, int index, Rgb color) {
-    colors_[{control, index}] = color;
-    record("color " + controlName(control, index) + " " + hex(color));
-}
-
-Rgb FakeGameView::backColor(Ctl control, int index) const {
-    const auto found = colors_.find({control, index});
-    return found == colors_.end() ? kWhite : found->second;
-}
-
-void FakeGameView::setVisible(Ctl control, bool visible) {
-    visible_[control] = visible;
-    record("visible " + controlName(control, 0) + (visible ? " 1" : " 0"));
-}
-
-void FakeGameView::setEnabled(Ctl control, bool enabled) {
-    enabled_[control] = enabled;
-    record("enabled " + controlName(control, 0) + (enabled ? " 1" : " 0"));
-}
-
-bool FakeGameView::isSelected(Ctl option, int index) const {
-    const auto found = selected_.find({option, index});
-    return found != selected_.end() && found->second;
-}
-
-int FakeGameView::value(Ctl control) const {
-    const auto found = values_.find(control);
-    return found == values_.end() ? 0 : found->second;
+bool FakeGameView::isSelected(Ctl option, int i) const {
+    const auto found = selected_.find(groupOf(option));
+    const int want = isCardCount(option) ? static_cast<int>(option) : i;
+    return found != selected_.end() && found->second == want + 1;
 }
 
 void FakeGameView::select(Ctl option, int index) {
-    for (auto& [key, selected] : selected_) {
-        const bool sameGroup =
-            key.first == option || (isCardCountOption(key.first) && isCardCountOption(option));
-        if (sameGroup) {
-            selected = false;
-        }
-    }
-    selected_[{option, index}] = true;
+    selected_[groupOf(option)] = (isCardCount(option) ? static_cast<int>(option) : index) + 1;
 }
 
-void FakeGameView::setFocus(Ctl option, int index) {
-    select(option, index);
-    record("focus " + controlName(option, index));
+void FakeGameView::setFocus(Ctl option, int i) {
+    select(option, i);
+    log.push_back("focus " + controlName(option, i));
 }
 
 void FakeGameView::setStatusPanel(int panel, std::string_view text) {
-    panels_[panel] = std::string(text);
-    record("panel " + std::to_string(panel) + " " + std::string(text));
-}
-
-std::string FakeGameView::panel(int number) const {
-    const auto found = panels_.find(number);
-    return found == panels_.end() ? std::string() : found->second;
-}
-
-void FakeGameView::repaint() {
-    record("repaint");
+    log.push_back("panel " + std::to_string(panel) + " " + std::string(text));
 }
 
 void FakeGameView::processEvents() {
-    record("events");
-    ++eventPumps;
+    log.push_back("events");
     if (onProcessEvents) {
-        onProcessEvents(eventPumps);
+        onProcessEvents(++pumps_);
     }
-}
-
-void FakeGameView::sleep(int milliseconds) {
-    record("sleep " + std::to_string(milliseconds));
 }
 
 void FakeGameView::messageBox(std::string_view text) {
     messages.emplace_back(text);
-    record("message " + std::string(text));
+    log.push_back("message " + messages.back());
     if (onMessage) {
         onMessage(messages.back());
     }
@@ -156,12 +106,7 @@ void FakeGameView::messageBox(std::string_view text) {
 
 void FakeGameView::showWinnersCard(const WinnersCard& card) {
     winnersCards.push_back(card);
-    record("winners " + card.winnerLine);
-}
-
-void FakeGameView::printWindow() {
-    ++printed;
-    record("print");
+    log.push_back("winners " + card.winnerLine);
 }
 
 int FakeGameView::find(const std::string& text, int start) const {

@@ -1,5 +1,6 @@
-// A GameView for tests: keeps the state the game reads, records every operation in order, and
-// lets a test run scripted clicks whenever the game yields or opens a modal box.
+// A GameView for tests: records every operation in order as text ("caption Label3(4) 7",
+// "color Label1(7) FF0000"), keeps what the game reads back, and runs a test's scripted clicks
+// whenever the game yields or opens a message box.
 #pragma once
 
 #include "engine/game_view.h"
@@ -7,7 +8,6 @@
 #include <functional>
 #include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace zandor::test {
@@ -16,59 +16,49 @@ std::string controlName(Ctl control, int index);
 
 class FakeGameView : public GameView {
 public:
-    void setCaption(Ctl control, int index, std::string_view caption) override;
-    std::string caption(Ctl control, int index) const override;
-    void setBackColor(Ctl control, int index, Rgb color) override;
-    Rgb backColor(Ctl control, int index) const override;
-    void setVisible(Ctl control, bool visible) override;
-    void setEnabled(Ctl control, bool enabled) override;
-    bool isSelected(Ctl option, int index) const override;
-    int value(Ctl control) const override;
-    void setFocus(Ctl option, int index) override;
+    void setCaption(Ctl c, int i, std::string_view text) override {
+        set("caption", c, i, std::string(text));
+    }
+    std::string caption(Ctl c, int i) const override { return get("caption", c, i, " "); }
+    void setBackColor(Ctl c, int i, Rgb color) override;
+    Rgb backColor(Ctl c, int i) const override;
+    void setVisible(Ctl c, bool on) override { set("visible", c, 0, on ? "1" : "0"); }
+    void setEnabled(Ctl c, bool on) override { set("enabled", c, 0, on ? "1" : "0"); }
+    bool isSelected(Ctl option, int i) const override;
+    int value(Ctl c) const override { return values_.count(c) != 0 ? values_.at(c) : 0; }
+    void setFocus(Ctl option, int i) override;
     void setStatusPanel(int panel, std::string_view text) override;
-    void repaint() override;
+    void repaint() override { log.push_back("repaint"); }
     void processEvents() override;
-    void sleep(int milliseconds) override;
+    void sleep(int ms) override { log.push_back("sleep " + std::to_string(ms)); }
     void messageBox(std::string_view text) override;
     void showWinnersCard(const WinnersCard& card) override;
-    void printWindow() override;
+    void printWindow() override { log.push_back("print"); }
 
-    // Selects an option button and deselects the others of its group, as a click would.
+    // Selects an option button and deselects the rest of its group, as a click would.
     void select(Ctl option, int index);
-    void setValue(Ctl control, int value) { values_[control] = value; }
+    void setValue(Ctl c, int v) { values_[c] = v; }
+    bool visible(Ctl c) const { return get("visible", c, 0, "0") == "1"; }
+    bool enabled(Ctl c) const { return get("enabled", c, 0, "0") == "1"; }
 
-    bool visible(Ctl control) const { return flag(visible_, control); }
-    bool enabled(Ctl control) const { return flag(enabled_, control); }
-    std::string panel(int number) const;
-
-    // Recorded operations, e.g. "caption CalledNumberDisplay B 7", "color Label1(7) FF0000".
-    std::vector<std::string> log;
-    bool recording = true;
-    std::vector<std::string> messages;
-    std::vector<WinnersCard> winnersCards;
-    int printed = 0;
-    int eventPumps = 0;
-
-    // Run inside processEvents (with the pump's number, from 1) and inside message boxes.
-    std::function<void(int)> onProcessEvents;
-    std::function<void(const std::string&)> onMessage;
-
-    // Index in the log of the first entry equal to text at or after start, or -1.
+    // Index of the first log entry equal to text at or after start, or -1; entries by prefix.
     int find(const std::string& text, int start = 0) const;
     int count(const std::string& prefix) const;
 
-private:
-    using Key = std::pair<Ctl, int>;
-    void record(std::string entry);
-    static bool flag(const std::map<Ctl, bool>& flags, Ctl control);
+    std::vector<std::string> log;
+    std::vector<std::string> messages;
+    std::vector<WinnersCard> winnersCards;
+    std::function<void(int pump)> onProcessEvents; // pumps are numbered from 1
+    std::function<void(const std::string&)> onMessage;
 
-    std::map<Key, std::string> captions_;
-    std::map<Key, Rgb> colors_;
-    std::map<Ctl, bool> visible_;
-    std::map<Ctl, bool> enabled_;
-    std::map<Key, bool> selected_;
+private:
+    void set(const std::string& what, Ctl c, int i, const std::string& value);
+    std::string get(const std::string& what, Ctl c, int i, const std::string& otherwise) const;
+
+    std::map<std::string, std::string> state_; // "caption Label3(4)" -> "7"
     std::map<Ctl, int> values_;
-    std::map<int, std::string> panels_;
+    std::map<Ctl, int> selected_; // option group (by its first member) -> selected index + 1
+    int pumps_ = 0;
 };
 
 } // namespace zandor::test

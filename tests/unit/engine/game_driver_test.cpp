@@ -17,83 +17,54 @@ TEST_F(GameDriver, AGameOpensInTheDescribedOrder) {
     random.script = dealWithLowCards({1});
     view.log.clear();
     game.StartButton_Click();
-    EXPECT_EQ(slice(view.log, 0, 10),
-              (std::vector<std::string>{"panel 3 Number = 1", "enabled pausebutton 1",
-                                        "enabled StartButton 0", "enabled SelectNoGames 0",
-                                        "enabled PrintButton 0", "enabled mnuFilePrint 0",
-                                        "panel 1 Game = vertical", "panel 4 Jackpot = $24",
-                                        "panel 2 Balance = $54", "caption Label3(1) 1"}));
-    EXPECT_EQ(view.log[10], "caption Label3(2) 2");
-    EXPECT_EQ(view.log[33], "caption Label3(25) 65");
-    EXPECT_EQ(
-        slice(view.log, 34, 7),
-        (std::vector<std::string>{"color Label3(13) FF0000", "color Label4(13) FF0000",
-                                  "color Label5(13) FF0000", "caption Label3(13) 0",
-                                  "caption Label4(13) 0", "caption Label5(13) 0", "repaint"}));
+    EXPECT_EQ(slice(view.log, 0, 11),
+              (std::vector<std::string>{
+                  "panel 3 Number = 1", "enabled pausebutton 1", "enabled StartButton 0",
+                  "enabled SelectNoGames 0", "enabled PrintButton 0", "enabled mnuFilePrint 0",
+                  "panel 1 Game = vertical", "panel 4 Jackpot = $24", "panel 2 Balance = $54",
+                  "caption Label3(1) 1", "caption Label3(2) 2"}));
+    EXPECT_EQ(slice(view.log, 33, 8),
+              (std::vector<std::string>{"caption Label3(25) 65", "color Label3(13) FF0000",
+                                        "color Label4(13) FF0000", "color Label5(13) FF0000",
+                                        "caption Label3(13) 0", "caption Label4(13) 0",
+                                        "caption Label5(13) 0", "repaint"}));
 }
 
-TEST_F(GameDriver, ThePlayersCardsAreWrittenCellByCellAcrossTheCardsBought) {
-    play(3, 1, dealWithLowCards({1}));
-    const int first = view.find("caption Label3(1) 1");
-    ASSERT_GE(first, 0);
-    EXPECT_EQ(slice(view.log, first, 4),
-              (std::vector<std::string>{"caption Label3(1) 1", "caption Label4(1) 15",
-                                        "caption Label5(1) 15", "caption Label3(2) 2"}));
-}
-
-TEST_F(GameDriver, EveryCardHasItsFreeCentreMarkedBeforeTheFirstCall) {
-    bool checked = false;
+TEST_F(GameDriver, CentresAreMarkedAndThePoolShrinksOnlyOnCallsThatDoNotWin) {
+    std::vector<int> poolSizes;
     view.onProcessEvents = [&](int pump) {
         if (pump == 1) {
-            checked = true;
             for (int card = 1; card <= kCardCount; ++card) {
                 EXPECT_EQ(state.Cards[card].cell[kFreeCentre].mark, 1) << "card " << card;
             }
         }
+        poolSizes.push_back(state.maxrecord);
     };
-    play(1, 1, dealWithLowCards({1}));
-    EXPECT_TRUE(checked);
-}
-
-TEST_F(GameDriver, ThePoolShrinksByOneOnEveryCallButTheWinningOne) {
-    std::vector<int> poolSizes;
-    view.onProcessEvents = [&](int) { poolSizes.push_back(state.maxrecord); };
     play(1, 1, dealWithLowCards({1})); // calls 1, 2, 3, 4; 5 completes column B
-    EXPECT_EQ(view.count("sound /opt/zandor/sounds/"), 6) << "five numbers and the win";
+    EXPECT_EQ(poolSizes.front(), 74);
     EXPECT_EQ(state.maxrecord, 71);
     EXPECT_EQ(state.NumberPool[1], 5) << "the winning number stays in the pool";
-    EXPECT_EQ(state.NumberPool[71], 75);
-    ASSERT_GE(poolSizes.size(), 2U);
-    EXPECT_EQ(poolSizes.front(), 74);
 }
 
 TEST_F(GameDriver, AfterEveryGameTheWindowIsBackToChoosingWithCleanCards) {
     play(2, 1, dealWithLowCards({1}));
-    EXPECT_EQ(view.panel(1), "Game = ");
-    EXPECT_FALSE(view.visible(Ctl::GAME1));
-    EXPECT_FALSE(view.visible(Ctl::Game2));
-    EXPECT_FALSE(view.visible(Ctl::Game3));
-    EXPECT_FALSE(view.enabled(Ctl::StartButton));
-    EXPECT_FALSE(view.enabled(Ctl::pausebutton));
-    EXPECT_TRUE(view.enabled(Ctl::SelectNoGames));
-    EXPECT_TRUE(view.enabled(Ctl::PrintButton));
+    EXPECT_EQ(view.log.back(), "caption Label5(25)  ");
+    EXPECT_GE(view.find("panel 1 Game = "), 0);
+    EXPECT_FALSE(view.visible(Ctl::GAME1) || view.visible(Ctl::Game2));
+    EXPECT_FALSE(view.enabled(Ctl::StartButton) || view.enabled(Ctl::pausebutton));
+    EXPECT_TRUE(view.enabled(Ctl::SelectNoGames) && view.enabled(Ctl::PrintButton));
     EXPECT_TRUE(view.isSelected(Ctl::sel0, 1));
-    EXPECT_EQ(view.backColor(Ctl::GAME1, 0), kLightYellow);
-    for (int n = 1; n <= kNumberCount; ++n) {
-        EXPECT_EQ(view.backColor(Ctl::Label1, n), kWhite);
-    }
-    for (int cell = 1; cell <= kCellCount; ++cell) {
-        EXPECT_EQ(view.caption(Ctl::Label4, cell), " ");
-        EXPECT_EQ(view.backColor(Ctl::Label3, cell), kWhite);
-        for (int card = 1; card <= kCardCount; ++card) {
+    EXPECT_EQ(view.count("color Label1"), 5 + kNumberCount) << "five calls lit, all whitened";
+    EXPECT_EQ(view.backColor(Ctl::Label1, 5), kWhite);
+    EXPECT_EQ(view.caption(Ctl::Label4, 13), " ");
+    for (int card = 1; card <= kCardCount; ++card) {
+        for (int cell = 1; cell <= kCellCount; ++cell) {
             EXPECT_EQ(state.Cards[card].cell[cell].mark, 0);
         }
     }
     EXPECT_EQ(state.Cards[1].cell[1].number, 1) << "the numbers stay until the next deal";
-    const int winnerLit = view.find("color GAME1 8080FF");
-    const int restored = view.find("color GAME1 FFFF80", winnerLit);
-    EXPECT_LT(winnerLit, restored);
-    EXPECT_LT(restored, view.find("panel 1 Game = ", restored));
+    const int lit = view.find("color GAME1 8080FF");
+    EXPECT_LT(lit, view.find("color GAME1 FFFF80", lit));
 }
 
 struct TypeChoice {
@@ -104,7 +75,7 @@ struct TypeChoice {
 };
 
 void PrintTo(const TypeChoice& c, std::ostream* out) {
-    *out << "option " << c.option << " draw " << c.draw << " -> " << c.gametype;
+    *out << "option " << c.option << " draw " << c.draw;
 }
 
 class GameTypeChoice : public GameTest, public ::testing::WithParamInterface<TypeChoice> {};
@@ -114,8 +85,6 @@ TEST_P(GameTypeChoice, FixesThePatternAndJackpot) {
     auto draws = dealWithLowCards({1});
     draws[0] = choice.draw;
     play(1, choice.option, draws);
-    EXPECT_EQ(state.gametype, choice.gametype);
-    EXPECT_EQ(state.jackpot, choice.jackpot);
     EXPECT_GE(view.find("panel 1 Game = " + std::string(choice.gametype)), 0);
     EXPECT_GE(view.find("panel 4 Jackpot = $" + std::to_string(choice.jackpot)), 0);
 }
@@ -125,12 +94,11 @@ INSTANTIATE_TEST_SUITE_P(Options, GameTypeChoice,
                                            TypeChoice{0, drawing(2, 3), "horizontal", 48},
                                            TypeChoice{0, kJustBelowOne, "diagonal", 60},
                                            TypeChoice{1, kJustBelowOne, "vertical", 24},
-                                           TypeChoice{2, 0.0f, "horizontal", 48},
                                            TypeChoice{3, 0.0f, "diagonal", 60},
-                                           TypeChoice{4, 0.0f, "vertical", 24},
                                            TypeChoice{8, drawing(2, 3), "horizontal", 48}));
 
 struct StakeCase {
+    int balance;
     int cards;
     int winningCard;
     int balanceAfter;
@@ -144,65 +112,39 @@ class Stake : public GameTest, public ::testing::WithParamInterface<StakeCase> {
 
 TEST_P(Stake, CostsSixDollarsACardAndPaysTheJackpotOnlyToThePlayer) {
     const StakeCase stake = GetParam();
+    state.balance = stake.balance;
     play(stake.cards, 1, dealWithLowCards({stake.winningCard}));
     EXPECT_EQ(state.balance, stake.balanceAfter);
-    EXPECT_EQ(state.jackpot, 24);
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, Stake,
-                         ::testing::Values(StakeCase{1, 4, 54}, StakeCase{2, 4, 48},
-                                           StakeCase{3, 4, 42}, StakeCase{1, 1, 78},
-                                           StakeCase{3, 3, 66}));
-
-TEST_F(GameDriver, TheLastSixDollarsBuyOneMoreGame) {
-    state.balance = 6;
-    play(1, 1, dealWithLowCards({4}));
-    EXPECT_GE(view.find("panel 2 Balance = $0"), 0);
-    EXPECT_EQ(state.balance, 0);
-}
+                         ::testing::Values(StakeCase{60, 1, 4, 54}, StakeCase{60, 3, 4, 42},
+                                           StakeCase{60, 1, 1, 78}, StakeCase{60, 3, 3, 66},
+                                           StakeCase{6, 1, 4, 0},
+                                           StakeCase{INT_MAX - 10, 1, 1, INT_MAX}));
 
 TEST_F(GameDriver, ThePauseIsTenSlicesOfTheSliderValueTimesTwentyMilliseconds) {
     view.setValue(Ctl::Slider1, 3);
     play(1, 1, dealWithLowCards({1}));
     const int pause = view.find("events");
-    ASSERT_GE(pause, 0);
     EXPECT_EQ(view.log[pause + 1], "repaint");
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(view.log[pause + 2 + 2 * i], "events");
-        EXPECT_EQ(view.log[pause + 3 + 2 * i], "sleep 60");
+        EXPECT_EQ(slice(view.log, pause + 2 + 2 * i, 2),
+                  (std::vector<std::string>{"events", "sleep 60"}));
     }
     EXPECT_EQ(view.log[pause + 22], "repaint") << "the next call follows the pause";
-    EXPECT_EQ(view.count("sleep 60"), 40) << "four pauses before the winning call";
 }
 
-TEST_F(GameDriver, AtTheFastestSpeedThePauseOnlyLetsEventsRun) {
-    view.setValue(Ctl::Slider1, 0);
-    play(1, 1, dealWithLowCards({1}));
-    EXPECT_EQ(view.count("sleep"), 0);
-    EXPECT_EQ(view.count("events"), 4 * 11);
-}
-
-TEST_F(GameDriver, ASliderChangeTakesEffectFromTheNextPause) {
+TEST_F(GameDriver, ASliderChangeTakesEffectFromTheNextPauseAndZeroOnlyLetsEventsRun) {
     view.setValue(Ctl::Slider1, 2);
     view.onProcessEvents = [&](int pump) {
-        if (pump == 3) {
-            view.setValue(Ctl::Slider1, 5);
-        }
+        view.setValue(Ctl::Slider1, pump == 3 ? 5 : pump == 13 ? 0 : view.value(Ctl::Slider1));
     };
     play(1, 1, dealWithLowCards({1}));
     EXPECT_EQ(view.count("sleep 40"), 10);
-    EXPECT_EQ(view.count("sleep 100"), 30);
-}
-
-TEST_F(GameDriver, StartDuringAGameIsIgnored) {
-    view.onProcessEvents = [&](int pump) {
-        if (pump == 1) {
-            game.StartButton_Click();
-        }
-    };
-    play(1, 1, dealWithLowCards({1}));
-    EXPECT_EQ(state.no_of_games, 1);
-    EXPECT_EQ(view.count("panel 3"), 1);
+    EXPECT_EQ(view.count("sleep 100"), 10);
+    EXPECT_EQ(view.count("sleep"), 20) << "the last two pauses, at 0, never sleep";
+    EXPECT_EQ(view.count("events"), 4 * 11);
 }
 
 TEST_F(GameDriver, ClosingTheProgramStopsTheGameAtItsNextYield) {
@@ -215,28 +157,18 @@ TEST_F(GameDriver, ClosingTheProgramStopsTheGameAtItsNextYield) {
     };
     play(1, 1, dealWithLowCards({1}));
     EXPECT_EQ(view.log.size(), logged) << "nothing touches the window after the close";
-    EXPECT_EQ(view.count("sound"), 1);
     EXPECT_FALSE(game.isPlaying());
     game.StartButton_Click();
     EXPECT_EQ(view.log.size(), logged);
 }
 
-TEST_F(GameDriver, CountersStopAtTheirLargestValueInsteadOfWrapping) {
-    state.no_of_games = INT_MAX;
-    state.balance = INT_MAX - 10;
-    play(1, 1, dealWithLowCards({1}));
-    EXPECT_EQ(state.no_of_games, INT_MAX);
-    EXPECT_EQ(state.balance, INT_MAX);
-}
-
 TEST_F(GameDriver, StartingStateAtWindowLoad) {
     FakeGameView freshView;
-    RecordingSound quiet(freshView);
+    LoggedSound quiet(freshView);
     Game fresh(freshView, random, quiet, "");
     fresh.loadStartingState();
     EXPECT_EQ(fresh.state().balance, 60);
     EXPECT_EQ(fresh.state().no_of_games, 0);
-    EXPECT_EQ(fresh.state().paper_play, 0);
     EXPECT_EQ(fresh.state().Cards[10].cell[25].number, 0);
     EXPECT_EQ(freshView.log,
               (std::vector<std::string>{"visible GAME1 0", "visible Game2 0", "visible Game3 0",

@@ -1,10 +1,11 @@
-// Shared pieces of the engine tests: a scripted random source, a recording sound player and a
-// fixture holding a game over the fake view.
+// Shared pieces of the engine tests: scripted draws, a sound player that logs into the view's
+// log, and a fixture holding a game over the fake view.
 #pragma once
 
 #include "engine/game.h"
 #include "fake_game_view.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
@@ -14,12 +15,12 @@ namespace zandor::test {
 
 constexpr float kJustBelowOne = 0x1.fffffep-1f; // the largest float below 1
 
-// r that draws position p out of n.
+// The draw r that picks position p out of n.
 inline float drawing(int p, int n) {
     return (static_cast<float>(p) - 0.5f) / static_cast<float>(n);
 }
 
-// Plays back a fixed list of values, then repeats a fallback value for ever.
+// Plays back a list of draws, then repeats a fallback draw.
 class ScriptedRandom final : public RandomSource {
 public:
     void reseed() override { ++reseeds; }
@@ -31,29 +32,22 @@ public:
     int reseeds = 0;
 };
 
-class RecordingSound final : public SoundPlayer {
+class LoggedSound final : public SoundPlayer {
 public:
-    explicit RecordingSound(FakeGameView& view) : view_(view) {}
-    void playSync(const std::string& path) override {
-        played.push_back(path);
-        view_.log.push_back("sound " + path);
-    }
-    std::vector<std::string> played;
+    explicit LoggedSound(FakeGameView& view) : view_(view) {}
+    void playSync(const std::string& path) override { view_.log.push_back("sound " + path); }
 
 private:
     FakeGameView& view_;
 };
 
-// The draws of a game: the game-type draw, then 25 per card, with the cards named in lowCards
-// dealt from r = 0 (B column 1, 2, 3, 4, 5) and the rest from r just below 1 (B 15 down to 11).
-// With calls at r = 0 (numbers 1, 2, 3, ... in turn) the low cards complete column B first.
+// The draws of a game: the game-type draw, then 25 per card. The cards in lowCards are dealt
+// from r = 0 (column B 1, 2, 3, 4, 5), the rest from r just below 1 (B 15 down to 11), so with
+// calls at r = 0 (1, 2, 3, ... in turn) the low cards complete column B on the fifth call.
 inline std::vector<float> dealWithLowCards(std::initializer_list<int> lowCards) {
     std::vector<float> draws{0.0f};
     for (int card = 1; card <= kCardCount; ++card) {
-        bool low = false;
-        for (int c : lowCards) {
-            low = low || c == card;
-        }
+        const bool low = std::find(lowCards.begin(), lowCards.end(), card) != lowCards.end();
         draws.insert(draws.end(), kCellCount, low ? 0.0f : kJustBelowOne);
     }
     return draws;
@@ -69,35 +63,25 @@ protected:
     }
 
     void buy(int cards) {
-        const Ctl options[] = {Ctl::sel0, Ctl::sel1, Ctl::sel2, Ctl::sel3};
-        view.select(options[cards], 1);
-        switch (cards) {
-        case 0:
-            game.sel0_Click();
-            break;
-        case 1:
-            game.sel1_Click();
-            break;
-        case 2:
-            game.sel2_Click();
-            break;
-        default:
-            game.sel3_Click();
-            break;
-        }
+        constexpr Ctl kOptions[] = {Ctl::sel0, Ctl::sel1, Ctl::sel2, Ctl::sel3};
+        view.select(kOptions[cards], 1);
+        void (Game::*const kClicks[])() = {&Game::sel0_Click, &Game::sel1_Click, &Game::sel2_Click,
+                                           &Game::sel3_Click};
+        (game.*kClicks[cards])();
     }
 
-    // Buys cards, fixes the game type and the draws, and presses Start.
+    // Buys cards, picks the game-type option, scripts the draws and presses Start.
     void play(int cards, int gameTypeOption, std::vector<float> draws) {
         buy(cards);
         view.select(Ctl::selgametype, gameTypeOption);
         random.script = std::move(draws);
+        random.position = 0;
         game.StartButton_Click();
     }
 
     FakeGameView view;
     ScriptedRandom random;
-    RecordingSound sound{view};
+    LoggedSound sound{view};
     Game game{view, random, sound, "/opt/zandor"};
     GameState& state = game.state();
 };

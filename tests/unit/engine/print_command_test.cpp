@@ -12,33 +12,23 @@ TEST_F(PrintCommand, WithoutCardsItOnlyAsksForThem) {
     EXPECT_EQ(state.paper_play, 0);
 }
 
-TEST_F(PrintCommand, PrintsFreshCardsInsteadOfCallingThemAndChargesTheStake) {
+TEST_F(PrintCommand, PrintsFreshCardsInsteadOfCallingThemThenPlaysNormallyAgain) {
     buy(1);
     random.script = dealWithLowCards({1});
     view.log.clear();
     game.PrintButton_Click();
-    EXPECT_EQ(view.printed, 1);
-    EXPECT_EQ((std::vector<std::string>(view.log.begin(), view.log.begin() + 3)),
+    EXPECT_EQ(view.count("print"), 1);
+    EXPECT_EQ(std::vector<std::string>(view.log.begin(), view.log.begin() + 3),
               (std::vector<std::string>{"visible GAME1 1", "visible Game2 1", "visible Game3 1"}));
     EXPECT_LT(view.find("caption Label3(13) 0"), view.find("print"));
-    EXPECT_EQ(view.count("sound"), 0);
-    EXPECT_EQ(view.count("caption CalledNumberDisplay"), 0);
-    EXPECT_EQ(view.count("color Label1"), kNumberCount) << "only the clean-up's whitening";
-    EXPECT_EQ(state.balance, 54);
+    EXPECT_EQ(view.count("sound") + view.count("caption CalledNumberDisplay"), 0);
     EXPECT_GE(view.find("panel 2 Balance = $54"), 0);
     EXPECT_EQ(state.no_of_games, 0) << "printing is not a game";
-    EXPECT_EQ(view.count("panel 3"), 0);
     EXPECT_EQ(state.paper_play, 0) << "print mode lasts for the printed game only";
     EXPECT_TRUE(view.isSelected(Ctl::sel0, 1));
-    EXPECT_FALSE(view.visible(Ctl::Game3));
-}
 
-TEST_F(PrintCommand, AfterPrintingTheNextStartPlaysNormally) {
-    buy(1);
-    random.script = dealWithLowCards({1});
-    game.mnuFilePrint_Click();
     play(1, 1, dealWithLowCards({1}));
-    EXPECT_EQ(view.printed, 1);
+    EXPECT_EQ(view.count("print"), 1);
     EXPECT_EQ(state.whowon, "you");
 }
 
@@ -47,25 +37,21 @@ TEST_F(PrintCommand, WithoutEnoughCashNothingIsPrintedAndPrintModeEnds) {
     state.balance = 0;
     game.mnuFilePrint_Click();
     EXPECT_EQ(view.messages.back(), "You do not have enough cash - try again");
-    EXPECT_EQ(view.printed, 0);
+    EXPECT_EQ(view.count("print"), 0);
     EXPECT_EQ(state.paper_play, 0);
-    EXPECT_EQ(state.balance, 60);
 }
 
 TEST_F(PrintCommand, IsRefusedWhileAGameRunsAndDisabledUntilItEnds) {
     view.onProcessEvents = [&](int pump) {
         if (pump == 1) {
-            EXPECT_FALSE(view.enabled(Ctl::PrintButton));
-            EXPECT_FALSE(view.enabled(Ctl::mnuFilePrint));
+            EXPECT_FALSE(view.enabled(Ctl::PrintButton) || view.enabled(Ctl::mnuFilePrint));
             game.mnuFilePrint_Click();
         }
     };
     play(1, 1, dealWithLowCards({1}));
-    EXPECT_EQ(view.printed, 0);
-    EXPECT_EQ(state.paper_play, 0);
+    EXPECT_EQ(view.count("print"), 0);
     EXPECT_EQ(state.whowon, "you");
-    EXPECT_TRUE(view.enabled(Ctl::PrintButton));
-    EXPECT_TRUE(view.enabled(Ctl::mnuFilePrint));
+    EXPECT_TRUE(view.enabled(Ctl::PrintButton) && view.enabled(Ctl::mnuFilePrint));
 }
 
 } // namespace
