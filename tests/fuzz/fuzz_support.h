@@ -1,5 +1,4 @@
-// Shared by the fuzz targets: an in-memory file system (fast, and every save goes through the
-// same temporary-file-then-replace steps as on disk) and the check that stops a run on a fault.
+// Shared by the fuzz targets: the check that stops a run, and an in-memory file system.
 #pragma once
 
 #include "highscores/file_system.h"
@@ -18,17 +17,13 @@ inline void check(bool condition) {
     }
 }
 
-class MemoryFileSystem : public FileSystem {
-public:
+struct MemoryFileSystem : FileSystem {
     std::map<std::string, std::string> files;
 
     ReadResult readFile(const std::string& path, std::string& bytes) override {
         const auto found = files.find(path);
-        if (found == files.end()) {
-            return ReadResult::Missing;
-        }
-        bytes = found->second;
-        return ReadResult::Read;
+        bytes = found == files.end() ? "" : found->second;
+        return found == files.end() ? ReadResult::Missing : ReadResult::Read;
     }
     std::string writeTemporary(const std::string& target, const std::string& bytes) override {
         files[target + ".tmp"] = bytes;

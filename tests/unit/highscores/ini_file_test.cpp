@@ -1,141 +1,96 @@
-// The INI file on disk: sized reads with defaults, and atomic saves that never damage the old
-// file when a step fails.
+// The INI file: the reading rules, byte-exact edits, and atomic saves that never
+// damage the old file when a step fails.
 #include "highscores/ini_file.h"
-#include "test_support.h"
+#include "highscores/ini_text.h"
+#include "support.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+#include <optional>
+#include <tuple>
+#include <utility>
 
 namespace zandor {
 namespace {
 
-enum class Fault { None, TemporaryWrite, Rename, CrashBeforeRename };
+const std::string kBom = "\xEF\xBB\xBF";
+
+TEST(IniText, FindsValuesByTheReadingRules) {
+    const std::tuple<const char*, std::string, std::optional<std::string>> cases[] = {
+        {"names ignore case and blanks", " [ hiscores ] \n\t SCORE1 \t=  7 x \t\n", "7 x"},
+        {"missing section", "[Other]\nScore1=1\n", std::nullopt},
+        {"empty value", "[HiScores]\nScore1=\n", ""},
+        {"one pair of quotes", "[HiScores]\nScore1= \"'a b'\" \n", "'a b'"},
+        {"single quotes", "[HiScores]\nScore1='a'\n", "a"},
+        {"mismatched quotes stay", "[HiScores]\nScore1=\"a'\n", "\"a'"},
+        {"line without = is no key", "[HiScores]\nScore1\nScore1=2\n", "2"},
+        {"first duplicate key wins", "[HiScores]\nScore1=1\nScore1=2\n", "1"},
+        {"first duplicate section wins", "[HiScores]\na=1\n[HiScores]\nScore1=2\n", std::nullopt},
+        {"; and = belong to the value", "[HiScores]\nScore1=1;a=b\n", "1;a=b"},
+        {"CRLF endings", "[HiScores]\r\nx=1\r\nScore1=2\r\n", "2"},
+        {"CR endings", "[HiScores]\rx=1\rScore1=2\r", "2"},
+        {"byte-order mark, no last ending", kBom + "[HiScores]\nScore1=1", "1"},
+    };
+    for (const auto& [what, text, expected] : cases) {
+        EXPECT_EQ(ini::findValue(text, "HiScores", "Score1"), expected) << what;
+    }
+}
+
+TEST(IniText, SettingAKeyKeepsEveryOtherByte) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "[HiScores]\nScore1=9;NEW\n"},
+        {"; t\n[hiscores]\n  SCORE1 =  1;OLD  \nScore2=2\n",
+         "; t\n[hiscores]\n  SCORE1 =  9;NEW\nScore2=2\n"},
+        {"; x\r[HiScores]\na=1\nb=2\n; c=d\n\n[t]\n", // after the last key, in its ending
+         "; x\r[HiScores]\na=1\nb=2\nScore1=9;NEW\n; c=d\n\n[t]\n"},
+        {"[HiScores]\ra=1", "[HiScores]\ra=1\rScore1=9;NEW\r"},
+        {"[t]\r\nx=1", "[t]\r\nx=1\r\n\r\n[HiScores]\r\nScore1=9;NEW\r\n"},
+        {kBom + "[HiScores]\nScore1=1\n", kBom + "[HiScores]\nScore1=9;NEW\n"},
+    };
+    for (const auto& [before, after] : cases) {
+        EXPECT_EQ(ini::setValue(before, "HiScores", "Score1", "9;NEW"), after) << before;
+    }
+    // Nothing that would add or hide a line.
+    for (const auto& [key, value] :
+         {std::pair{"Score1", "1\n[t]"}, {"Score=1", "1"}, {";S", "1"}}) {
+        EXPECT_FALSE(ini::setValue("[HiScores]\n", "HiScores", key, value)) << key << value;
+    }
+}
 
 // The real file system, with one step of a save made to fail.
-class FaultyFileSystem : public PosixFileSystem {
-public:
-    Fault fault = Fault::None;
+struct FaultyFileSystem : PosixFileSystem {
+    std::string fault;
 
+    ReadResult readFile(const std::string& path, std::string& bytes) override {
+        return fault == "read" ? ReadResult::Failed : PosixFileSystem::readFile(path, bytes);
+    }
     std::string writeTemporary(const std::string& target, const std::string& bytes) override {
-        return fault == Fault::TemporaryWrite ? std::string()
-                                              : PosixFileSystem::writeTemporary(target, bytes);
+        return fault == "write" ? "" : PosixFileSystem::writeTemporary(target, bytes);
     }
     bool replace(const std::string& from, const std::string& to) override {
-        return (fault == Fault::Rename || fault == Fault::CrashBeforeRename)
-                   ? false
-                   : PosixFileSystem::replace(from, to);
+        return fault != "rename" && fault != "crash" && PosixFileSystem::replace(from, to);
     }
     void remove(const std::string& path) override {
-        if (fault != Fault::CrashBeforeRename) { // a crashed program cleans nothing up
+        if (fault != "crash") { // a crashed program cleans nothing up
             PosixFileSystem::remove(path);
         }
     }
 };
 
-class IniFileTest : public testing::Test {
-protected:
+TEST(IniFile, AFailedSaveStepIsReportedAndLeavesTheOldFileUntouched) {
     test::TempDir dir;
-    std::string path = dir.file("MYGAME.INI");
-    FaultyFileSystem fs;
+    const std::string path = dir.file("MYGAME.INI");
     const std::string original = "; keep me\r\n[HiScores]\r\nScore1 = 10;ANN\r\n[Other]\r\nx=1";
-
-    int filesInFolder() const {
-        const auto entries = std::filesystem::directory_iterator(dir.path());
-        return static_cast<int>(std::distance(begin(entries), end(entries)));
-    }
-};
-
-TEST_F(IniFileTest, ReadCutsToOneLessThanTheDeclaredSizeAndCountsTheCharacters) {
-    test::writeBytes(path, "[s]\nk=" + std::string(300, 'v') + "\n");
-    const IniFile file = IniFile::open(path, fs);
-    char buffer[255];
-    EXPECT_EQ(file.getString("s", "k", "d", buffer, 254), 253u);
-    EXPECT_EQ(std::string(buffer), std::string(253, 'v'));
-    EXPECT_EQ(file.getString("s", "k", "d", buffer, 1), 0u);
-    EXPECT_STREQ(buffer, "");
-    EXPECT_EQ(file.getString("s", "k", "d", buffer, 0), 0u);
-    EXPECT_EQ(file.getString("s", "missing", "dflt", buffer, 3), 2u);
-    EXPECT_STREQ(buffer, "df");
-}
-
-TEST_F(IniFileTest, SaveCreatesTheFileAndLeavesNoTemporaryFile) {
-    IniFile file = IniFile::open(path, fs);
-    ASSERT_TRUE(file.setString("HiScores", "Score1", "5;A"));
-    EXPECT_TRUE(file.save());
-    EXPECT_EQ(test::readBytes(path), "[HiScores]\nScore1=5;A\n");
-    EXPECT_EQ(filesInFolder(), 1);
-}
-
-TEST_F(IniFileTest, SaveKeepsEveryOtherByteAndThePermissions) {
     test::writeBytes(path, original);
-    ::chmod(path.c_str(), 0640);
-    IniFile file = IniFile::open(path, fs);
-    file.setString("HiScores", "Score1", "20;BOB");
-    file.setString("HiScores", "Score2", "5;CY");
-    ASSERT_TRUE(file.save());
-    EXPECT_EQ(test::readBytes(path),
-              "; keep me\r\n[HiScores]\r\nScore1 = 20;BOB\r\nScore2=5;CY\r\n[Other]\r\nx=1");
-    struct stat after {};
-    ASSERT_EQ(::stat(path.c_str(), &after), 0);
-    EXPECT_EQ(after.st_mode & 0777, 0640u);
-}
-
-void PrintTo(Fault fault, std::ostream* out);
-
-class IniFileFault : public IniFileTest, public testing::WithParamInterface<Fault> {};
-
-TEST_P(IniFileFault, FailedSaveIsReportedAndLeavesTheOldFileUntouched) {
-    test::writeBytes(path, original);
-    fs.fault = GetParam();
-    IniFile file = IniFile::open(path, fs);
-    file.setString("HiScores", "Score1", "99;NEW");
-    EXPECT_FALSE(file.save());
-    EXPECT_EQ(test::readBytes(path), original);
-    if (GetParam() != Fault::CrashBeforeRename) {
-        EXPECT_EQ(filesInFolder(), 1);
+    FaultyFileSystem fs;
+    for (const char* fault : {"read", "write", "rename", "crash"}) {
+        fs.fault = fault;
+        IniFile file = IniFile::open(path, fs);
+        file.setString("HiScores", "Score1", "99;NEW");
+        EXPECT_FALSE(file.save()) << fault;
+        EXPECT_EQ(test::readBytes(path), original) << fault;
+        const auto files = std::filesystem::directory_iterator(dir.path);
+        EXPECT_EQ(std::distance(begin(files), end(files)), fs.fault == "crash" ? 2 : 1) << fault;
     }
-}
-
-std::string faultName(Fault fault) {
-    switch (fault) {
-    case Fault::TemporaryWrite:
-        return "TemporaryWrite";
-    case Fault::Rename:
-        return "Rename";
-    default:
-        return "CrashBeforeRename";
-    }
-}
-
-void PrintTo(Fault fault, std::ostream* out) {
-    *out << faultName(fault);
-}
-
-INSTANTIATE_TEST_SUITE_P(Steps, IniFileFault,
-                         testing::Values(Fault::TemporaryWrite, Fault::Rename,
-                                         Fault::CrashBeforeRename),
-                         [](const testing::TestParamInfo<Fault>& info) {
-                             return faultName(info.param);
-                         });
-
-TEST_F(IniFileTest, UnwritableFolderReadsDefaultsAndReportsTheSave) {
-    // A folder that is a regular file cannot hold files, not even for root.
-    test::writeBytes(dir.file("notafolder"), "x");
-    IniFile file = IniFile::open(dir.file("notafolder/MYGAME.INI"), fs);
-    char buffer[8];
-    EXPECT_EQ(file.getString("s", "k", "d", buffer, 8), 1u);
-    file.setString("s", "k", "v");
-    EXPECT_FALSE(file.save());
-    EXPECT_EQ(test::readBytes(dir.file("notafolder")), "x");
-}
-
-TEST_F(IniFileTest, UnreadableFileIsNeverSavedOver) {
-    std::filesystem::create_directory(path); // exists, but cannot be read as a file
-    IniFile file = IniFile::open(path, fs);
-    file.setString("s", "k", "v");
-    EXPECT_FALSE(file.save());
-    EXPECT_TRUE(std::filesystem::is_directory(path));
-    EXPECT_EQ(filesInFolder(), 1);
 }
 
 } // namespace

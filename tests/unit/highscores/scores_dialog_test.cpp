@@ -1,55 +1,101 @@
-// The high-score dialog's logic over a recording view: layouts in both modes, storing an
-// entry, the 3-D frames, and the banner animation with events running inside its waits.
-#include "fake_scores_view.h"
+// The high-score dialog's logic over a recording view: both layouts, storing an entry, the 3-D
+// frames, and the banner animation with events running inside its waits.
 #include "highscores/scores_dialog.h"
-#include "test_support.h"
+#include "support.h"
 
 #include <algorithm>
+#include <cmath>
+#include <deque>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+#include <utility>
 
 namespace zandor {
 namespace {
 
 using Steps = std::vector<std::string>;
 
-class NoDialog : public HighScoreDialog {
+// Logs every change to the window as a line of text, runs a clock that advances at every
+// reading, and runs the test's scripted events in processEvents().
+class FakeView : public ScoresView {
 public:
-    void showModal(Module2&) override {}
-};
+    Steps log;
+    std::string frames; // the banner's frames shown so far, by number
+    mutable std::map<std::string, std::string> texts;
+    mutable std::map<std::string, bool> hidden;
+    mutable double clock = 1000.0; // seconds since midnight
+    std::deque<std::function<void()>> events;
+    std::function<void(const std::string&)> onRecord;
 
-class ScoresDialog : public testing::Test {
-protected:
-    test::TempDir dir;
-    std::string path = dir.file("MYGAME.INI");
-    NoDialog noDialog;
-    Module2 store{noDialog};
-    test::FakeScoresView view;
-    frmScores form{store, view};
+    int screenWidth() const override { return 19215; }
+    int screenHeight() const override { return 14399; }
+    double twipsPerPixelX() const override { return 15; }
+    double twipsPerPixelY() const override { return 15; }
+    int width() const override { return 4320; }
+    int height() const override { return 4260; }
+    void move(int left, int top) override { record("move", left, top); }
+    void setHeight(int height) override { record("setHeight", height); }
+    void setCaption(const std::string& caption) override { record("setCaption", caption); }
+    void refresh() override { record("refresh"); }
+    void close() override { record("close"); }
+    void setDrawPosition(int x, int y) override { record("setDrawPosition", x, y); }
+    void lineTo(int x, int y, std::uint32_t colour) override {
+        record("lineTo", x, y, colour == 0xFFFFFF ? "white" : colour == 0x808080 ? "grey" : "?");
+    }
+    bool isVisible(const std::string& c) const override { return !hidden[c]; }
+    void setVisible(const std::string& c, bool shown) override {
+        hidden[c] = !shown;
+        record("setVisible", c, shown);
+    }
+    TwipsRect geometry(const std::string& c) const override { return layout.at(c); }
+    void setTop(const std::string& c, int top) override { record("setTop", c, top); }
+    void setDefaultButton(const std::string& c) override { record("setDefault", c); }
+    std::string text(const std::string& box) const override { return texts[box]; }
+    void setText(const std::string& box, const std::string& text) override {
+        texts[box] = text;
+        record("setText", box, text);
+    }
+    void setMaxLength(const std::string& box, int n) override { record("setMaxLength", box, n); }
+    void setReadOnly(const std::string& box, bool on) override { record("setReadOnly", box, on); }
+    void clearList(const std::string& list) override { record("clear", list); }
+    void addItem(const std::string& l, const std::string& item) override { record("add", l, item); }
+    void copyPicture(const std::string& from, const std::string&) override {
+        frames += from.back();
+    }
+    void setTimerEnabled(const std::string& t, bool on) override { record("timer", t, on); }
+    void setTimerInterval(const std::string& t, int ms) override { record("interval", t, ms); }
+    void processEvents() override {
+        record("processEvents");
+        if (!events.empty()) {
+            const std::function<void()> event = std::move(events.front());
+            events.pop_front();
+            event();
+        }
+    }
+    double secondsSinceMidnight() const override {
+        return std::exchange(clock, std::fmod(clock + 0.03125, 86400.0));
+    }
+    void showMessage(const std::string& text) override { record("message", text); }
 
-    void open(bool viewOnly, std::int32_t score = 0, const std::string& contents = "") {
-        if (!contents.empty()) {
-            test::writeBytes(path, contents);
+private:
+    template <typename... Args>
+    void record(const char* what, const Args&... args) {
+        std::ostringstream line;
+        line << what;
+        ((line << ' ' << args), ...);
+        log.push_back(line.str());
+        if (onRecord) {
+            onRecord(log.back());
         }
-        store.ShowHighScores(score, "PembyBingo", path, viewOnly);
-        form.Form_Load();
     }
-    std::vector<std::string> pictures() const {
-        std::vector<std::string> shown;
-        for (const std::string& step : view.log) {
-            if (step.rfind("picture imgMain ", 0) == 0) {
-                shown.push_back(step.substr(16));
-            }
-        }
-        return shown;
-    }
-    static Steps oneRun() {
-        Steps run;
-        for (int i = 0; i < 4; ++i) {
-            run.insert(run.end(), {"Image2", "Image3"});
-        }
-        run.push_back("Image1");
-        return run;
-    }
+
+    // The designed layout in twips.
+    std::map<std::string, TwipsRect> layout = {
+        {"lstNames", {120, 1080, 1905, 1230}}, {"lstScores", {2160, 1080, 1965, 1230}},
+        {"lblInfo", {180, 2400, 3765, 405}},   {"txtName", {120, 2820, 1905, 360}},
+        {"txtScore", {2130, 2820, 1965, 360}}, {"btnNewScore", {1500, 3240, 1185, 375}}};
 };
 
 const Steps kViewMode = {
@@ -57,193 +103,108 @@ const Steps kViewMode = {
     "setVisible btnNewScore 0", "setVisible btnOK 1",   "setTop btnOK 2400",
     "setDefault btnOK",         "setHeight 3285",       "refresh"};
 
-Steps concat(Steps a, const Steps& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
+// One banner run in the frames' numbers: the sparkle frames four times, then the resting frame.
+const std::string kRun = "232323231";
 
-TEST_F(ScoresDialog, ViewModeOnAMissingFileListsFiveDefaultRowsAndWritesNothing) {
+class ScoresDialog : public testing::Test {
+protected:
+    test::TempDir dir;
+    std::string path = dir.file("MYGAME.INI");
+    test::CountingDialog noDialog;
+    Module2 store{noDialog};
+    FakeView view;
+    frmScores form{store, view};
+
+    void open(bool viewOnly, std::int32_t score = 0) {
+        store.ShowHighScores(score, "PembyBingo", path, viewOnly);
+        form.Form_Load();
+    }
+};
+
+TEST_F(ScoresDialog, ViewModeCentresCaptionsAndListsTheTable) {
     open(true);
-    Steps expected = {"move 7440 5070", "setCaption PembyBingo", "clear lstNames",
+    Steps expected = {"move 7447 5069", "setCaption PembyBingo", "clear lstNames",
                       "clear lstScores"};
     for (int i = 0; i < 5; ++i) {
-        expected.insert(expected.end(), {"addItem lstNames DADDY", "addItem lstScores 1234"});
+        expected.insert(expected.end(), {"add lstNames DADDY", "add lstScores 1234"});
     }
-    EXPECT_EQ(view.log, concat(expected, kViewMode));
-    EXPECT_FALSE(std::filesystem::exists(path));
+    expected.insert(expected.end(), kViewMode.begin(), kViewMode.end());
+    EXPECT_EQ(view.log, expected);
 }
 
-TEST_F(ScoresDialog, CentringTruncatesTowardZero) {
-    view.screen_width = 4320 + 15;
-    view.screen_height = 4260 - 1; // a screen smaller than the dialog
-    open(true);
-    EXPECT_EQ(view.log.front(), "move 7 0");
-}
-
-TEST_F(ScoresDialog, EntryModeShowsTheNameBoxAndTheScoreAndDefaultsToStoring) {
-    open(false, 1235);
-    const Steps steps(view.log.begin() + 14, view.log.end());
-    EXPECT_EQ(steps,
+TEST_F(ScoresDialog, EntryModeTakesTheNameAndStoresTheEntryOnceBeforeSwitchingToView) {
+    test::writeBytes(path, "[HiScores]\nScore1=2000;TOP\nScore2=\n");
+    open(false, 1500);
+    EXPECT_EQ(Steps(view.log.begin() + 6, view.log.end()),
               (Steps{"setVisible btnOK 0", "setDefault btnNewScore", "setText txtName ",
-                     "setMaxLength txtName 15", "setText txtScore 1235", "setReadOnly txtScore 1",
+                     "setMaxLength txtName 15", "setText txtScore 1500", "setReadOnly txtScore 1",
                      "setVisible lblInfo 1", "setVisible txtName 1", "setVisible txtScore 1",
                      "setVisible btnNewScore 1"}));
-}
-
-TEST_F(ScoresDialog, StoringTheEntryWritesTheFileBeforeSwitchingToViewMode) {
-    open(false, 1500, "[HiScores]\nScore1=2000;TOP\nScore2=\n");
-    view.texts["txtName"] = " ANN ";
-    std::string fileAtSwitch;
-    view.onRecord = [&](const std::string& step) {
-        if (step == "setVisible lblInfo 0") {
-            fileAtSwitch = test::readBytes(path);
+    view.texts["txtName"] = "ANN";
+    view.onRecord = [&](const std::string& step) { // the file is written before the switch
+        if (step == kViewMode.front()) {
+            EXPECT_EQ(test::readBytes(path), "[HiScores]\nScore1=2000;TOP\nScore2=1500;ANN\n");
         }
     };
     view.log.clear();
     form.btnNewScore_Click();
-    EXPECT_EQ(fileAtSwitch, "[HiScores]\nScore1=2000;TOP\nScore2=1500;ANN\n");
-    EXPECT_EQ(view.log,
-              concat({"clear lstNames", "clear lstScores", "addItem lstNames TOP",
-                      "addItem lstScores 2000", "addItem lstNames  ANN ", "addItem lstScores 1500"},
-                     kViewMode));
-    EXPECT_TRUE(view.messages.empty());
-}
-
-TEST_F(ScoresDialog, AnEmptyNameIsStoredAndListedAsAnEmptyLine) {
-    open(false, 5000);
-    form.btnNewScore_Click();
-    EXPECT_EQ(view.lists["lstNames"].front(), "");
-    EXPECT_EQ(view.lists["lstScores"].front(), "5000");
-    EXPECT_NE(test::readBytes(path).find("Score1=5000;\n"), std::string::npos);
-}
-
-TEST_F(ScoresDialog, ASecondPressDoesNotStoreTheEntryTwice) {
-    open(false, 5000);
-    form.btnNewScore_Click();
-    form.btnNewScore_Click();
-    EXPECT_EQ(std::count(view.lists["lstScores"].begin(), view.lists["lstScores"].end(), "5000"),
-              1);
+    form.btnNewScore_Click(); // a second press queued behind the first
+    Steps expected = {"clear lstNames",     "clear lstScores",  "add lstNames TOP",
+                      "add lstScores 2000", "add lstNames ANN", "add lstScores 1500"};
+    expected.insert(expected.end(), kViewMode.begin(), kViewMode.end());
+    EXPECT_EQ(view.log, expected);
 }
 
 TEST_F(ScoresDialog, AFailedWriteIsToldToThePlayerAndTheEntryStaysListed) {
     test::writeBytes(dir.file("file"), "x");
     path = dir.file("file/MYGAME.INI");
     open(false, 5000);
-    view.texts["txtName"] = "ANN";
     form.btnNewScore_Click();
-    EXPECT_EQ(view.messages, Steps{"The high-score table could not be saved to " + path + "."});
-    EXPECT_EQ(view.lists["lstNames"].front(), "ANN");
-    EXPECT_EQ(view.log.back(), "message " + view.messages.front());
+    EXPECT_EQ(view.log.back(), "message The high-score table could not be saved to " + path + ".");
+    EXPECT_NE(std::find(view.log.begin(), view.log.end(), "add lstScores 5000"), view.log.end());
 }
 
-TEST_F(ScoresDialog, AnEmptyFirstRowShowsEmptyListsAndTakesAnyScoreAsTheOnlyRow) {
-    open(true, 0, "[HiScores]\nScore1=\n");
-    EXPECT_TRUE(view.lists.empty());
-    open(false, -40);
-    form.btnNewScore_Click();
-    EXPECT_EQ(view.lists["lstScores"], Steps{"-40"});
-}
-
-TEST_F(ScoresDialog, OkStopsTheTimerLetsEventsRunAndCloses) {
-    open(true);
-    view.log.clear();
-    form.btnOK_Click();
-    EXPECT_EQ(view.log, (Steps{"setTimerEnabled Timer1 0", "setTimerInterval Timer1 0",
-                               "processEvents", "close"}));
-}
-
-TEST_F(ScoresDialog, ClosingTheWindowInEntryModeStoresNothing) {
-    open(false, 5000);
-    view.texts["txtName"] = "ANN";
-    form.windowCloseRequested();
-    EXPECT_TRUE(view.closed);
-    EXPECT_FALSE(std::filesystem::exists(path));
-    form.btnNewScore_Click();
-    EXPECT_FALSE(std::filesystem::exists(path));
-}
-
-TEST_F(ScoresDialog, PaintFramesTheListsRaisedAndVisibleTextBoxesSunken) {
+TEST_F(ScoresDialog, PaintFramesListsRaisedAndTextBoxesSunkenAndSkipsHiddenControls) {
     open(false, 5000);
     view.log.clear();
     form.Form_Paint();
     ASSERT_EQ(view.log.size(), 20u);
-    EXPECT_EQ(
-        Steps(view.log.begin(), view.log.begin() + 5),
-        (Steps{"setDrawPosition 105 1065", "lineTo 2025 1065 FFFFFF", "lineTo 2025 2310 808080",
-               "lineTo 105 2310 808080", "lineTo 105 1065 FFFFFF"}));
-    EXPECT_EQ(
-        Steps(view.log.begin() + 10, view.log.begin() + 15),
-        (Steps{"setDrawPosition 105 2805", "lineTo 2025 2805 808080", "lineTo 2025 3180 FFFFFF",
-               "lineTo 105 3180 FFFFFF", "lineTo 105 2805 808080"}));
+    EXPECT_EQ(Steps(view.log.begin(), view.log.begin() + 5),
+              (Steps{"setDrawPosition 105 1065", "lineTo 2025 1065 white", "lineTo 2025 2310 grey",
+                     "lineTo 105 2310 grey", "lineTo 105 1065 white"}));
+    EXPECT_EQ(Steps(view.log.begin() + 10, view.log.begin() + 15),
+              (Steps{"setDrawPosition 105 2805", "lineTo 2025 2805 grey", "lineTo 2025 3180 white",
+                     "lineTo 105 3180 white", "lineTo 105 2805 grey"}));
+    view.hidden["lstNames"] = true;
+    view.log.clear();
+    form.DrawFrame3D(view, "lstNames", 1);
+    EXPECT_TRUE(view.log.empty());
 }
 
-TEST_F(ScoresDialog, OneAnimationRunTwinklesFourTimesAndEndsOnTheRestingFrame) {
+TEST_F(ScoresDialog, AnimationWaitsATenthOfASecondAFrameAndIgnoresTicksDuringARun) {
     open(true);
-    form.Timer1_Timer();
-    EXPECT_EQ(pictures(), oneRun());
-    // Every frame stays up for at least 0.1 second of events.
-    EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "processEvents"), 8 * 3);
-    form.Timer1_Timer();
-    EXPECT_EQ(pictures(), concat(oneRun(), oneRun()));
-}
-
-TEST_F(ScoresDialog, ATickDuringARunDoesNotStartASecondRun) {
-    open(true);
+    view.clock = 86400.0 - 0.25; // the run crosses midnight
     view.events = {[&] { form.Timer1_Timer(); }, [&] { form.Timer1_Timer(); }};
     form.Timer1_Timer();
-    EXPECT_EQ(pictures(), oneRun());
+    EXPECT_EQ(view.frames, kRun);
+    EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "processEvents"), 8 * 3);
+    form.Timer1_Timer();
+    EXPECT_EQ(view.frames, kRun + kRun);
 }
 
-TEST_F(ScoresDialog, OkDuringARunAbandonsItWithoutTouchingTheDialogAgain) {
-    open(true);
-    view.events = {[] {}, [&] { form.btnOK_Click(); }};
+TEST_F(ScoresDialog, ClosingDuringARunAbandonsItStoresNothingAndTouchesTheViewNoMore) {
+    open(false, 5000);
+    view.events = {[] {}, [&] { form.windowCloseRequested(); }};
     form.Timer1_Timer();
-    EXPECT_EQ(pictures(), Steps{"Image2"});
     EXPECT_EQ(view.log.back(), "close");
+    const std::size_t steps = view.log.size();
     form.Timer1_Timer();
     form.Form_Paint();
+    form.btnNewScore_Click();
     form.btnOK_Click();
-    EXPECT_EQ(view.log.back(), "close");
-}
-
-TEST_F(ScoresDialog, StoringDuringARunLetsTheRunFinish) {
-    open(false, 5000);
-    view.events = {[&] { form.btnNewScore_Click(); }};
-    form.Timer1_Timer();
-    EXPECT_EQ(pictures(), oneRun());
-    EXPECT_EQ(view.lists["lstScores"].front(), "5000");
-}
-
-TEST_F(ScoresDialog, AWaitAcrossMidnightEndsAfterATenthOfASecond) {
-    open(true);
-    view.clock = 86400.0 - 0.25;
-    form.Timer1_Timer();
-    EXPECT_EQ(pictures(), oneRun());
-    EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "processEvents"), 8 * 3);
-}
-
-// The whole road through the store: a qualifying score, a name typed, Enter, then OK.
-class DialogOverFakeView : public HighScoreDialog {
-public:
-    test::FakeScoresView view;
-    void showModal(Module2& store) override {
-        frmScores form(store, view);
-        form.Form_Load();
-        view.texts["txtName"] = "ZED";
-        form.btnNewScore_Click();
-        form.btnOK_Click();
-    }
-};
-
-TEST(ScoresDialogWithStore, EnteredScoreReachesTheFileAndTheDialogCloses) {
-    test::TempDir dir;
-    DialogOverFakeView dialog;
-    Module2 store{dialog};
-    store.ShowHighScores(1300, "PembyBingo", dir.file("MYGAME.INI"), false);
-    EXPECT_TRUE(dialog.view.closed);
-    EXPECT_EQ(test::readBytes(dir.file("MYGAME.INI")),
-              "[HiScores]\nScore1=1300;ZED\nScore2=1234;DADDY\nScore3=1234;DADDY\n"
-              "Score4=1234;DADDY\nScore5=1234;DADDY\n");
+    EXPECT_EQ(view.log.size(), steps);
+    EXPECT_EQ(view.frames, "2");
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 } // namespace
