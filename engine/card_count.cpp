@@ -15,11 +15,7 @@ const char* const kNotEnoughCash[] = {
 } // namespace
 
 void Game::sel0_Click() {
-    view_.setVisible(Ctl::GAME1, false);
-    view_.setVisible(Ctl::Game2, false);
-    view_.setVisible(Ctl::Game3, false);
-    view_.setEnabled(Ctl::StartButton, false);
-    view_.setEnabled(Ctl::pausebutton, false);
+    hideCardsAndStopButtons();
 }
 
 void Game::sel1_Click() {

@@ -69,6 +69,7 @@ private:
     void showPlayersCards();
     void markFreeCentres();
     void callUntilWon();
+    void hideCardsAndStopButtons();
     void showChoosingControls();
     void setPrintCommandEnabled(bool enabled);
     void markPlayersCells(int number);

@@ -108,13 +108,17 @@ void Game::ResetCards() {
     }
 }
 
-// No cards on show, Start and Pause off, the card count open to choose.
-void Game::showChoosingControls() {
+void Game::hideCardsAndStopButtons() {
     view_.setVisible(Ctl::GAME1, false);
     view_.setVisible(Ctl::Game2, false);
     view_.setVisible(Ctl::Game3, false);
     view_.setEnabled(Ctl::StartButton, false);
     view_.setEnabled(Ctl::pausebutton, false);
+}
+
+// No cards on show, Start and Pause off, the card count open to choose.
+void Game::showChoosingControls() {
+    hideCardsAndStopButtons();
     view_.setEnabled(Ctl::SelectNoGames, true);
 }
 

@@ -48,14 +48,12 @@ TEST_F(GameDriver, CentresAreMarkedAndThePoolShrinksOnlyOnCallsThatDoNotWin) {
 
 TEST_F(GameDriver, AfterEveryGameTheWindowIsBackToChoosingWithCleanCards) {
     play(2, 1, dealWithLowCards({1}));
-    EXPECT_EQ(view.log.back(), "caption Label5(25)  ");
     EXPECT_GE(view.find("panel 1 Game = "), 0);
     EXPECT_FALSE(view.visible(Ctl::GAME1) || view.visible(Ctl::Game2));
     EXPECT_FALSE(view.enabled(Ctl::StartButton) || view.enabled(Ctl::pausebutton));
     EXPECT_TRUE(view.enabled(Ctl::SelectNoGames) && view.enabled(Ctl::PrintButton));
     EXPECT_TRUE(view.isSelected(Ctl::sel0, 1));
     EXPECT_EQ(view.count("color Label1"), 5 + kNumberCount) << "five calls lit, all whitened";
-    EXPECT_EQ(view.backColor(Ctl::Label1, 5), kWhite);
     EXPECT_EQ(view.caption(Ctl::Label4, 13), " ");
     for (int card = 1; card <= kCardCount; ++card) {
         for (int cell = 1; cell <= kCellCount; ++cell) {
@@ -163,14 +161,12 @@ TEST_F(GameDriver, ClosingTheProgramStopsTheGameAtItsNextYield) {
 }
 
 TEST_F(GameDriver, StartingStateAtWindowLoad) {
-    FakeGameView freshView;
-    LoggedSound quiet(freshView);
-    Game fresh(freshView, random, quiet, "");
-    fresh.loadStartingState();
-    EXPECT_EQ(fresh.state().balance, 60);
-    EXPECT_EQ(fresh.state().no_of_games, 0);
-    EXPECT_EQ(fresh.state().Cards[10].cell[25].number, 0);
-    EXPECT_EQ(freshView.log,
+    state.balance = 7;
+    state.Cards[10].cell[25] = {75, 1};
+    game.loadStartingState();
+    EXPECT_EQ(state.balance, 60);
+    EXPECT_EQ(state.Cards[10].cell[25].number + state.Cards[10].cell[25].mark, 0);
+    EXPECT_EQ(view.log,
               (std::vector<std::string>{"visible GAME1 0", "visible Game2 0", "visible Game3 0",
                                         "enabled StartButton 0", "enabled pausebutton 0",
                                         "enabled SelectNoGames 1"}));
