@@ -29,6 +29,29 @@ bool lineCovered(const CardRecord& card, const CalledNumbers& called, int row0, 
     return true;
 }
 
+// Whether the card shows a complete line of the kind; the centre counts as covered.
+bool hasCompleteLine(const CardRecord& card, LineKind kind, const CalledNumbers& called) {
+    switch (kind) {
+    case LineKind::Vertical:
+        for (int column = 1; column <= kSide; ++column) {
+            if (lineCovered(card, called, 1, column, 1, 0)) {
+                return true;
+            }
+        }
+        return false;
+    case LineKind::Horizontal:
+        for (int row = 1; row <= kSide; ++row) {
+            if (lineCovered(card, called, row, 1, 0, 1)) {
+                return true;
+            }
+        }
+        return false;
+    case LineKind::Diagonal:
+        return lineCovered(card, called, 1, 1, 1, 1) || lineCovered(card, called, kSide, 1, -1, 1);
+    }
+    return false;
+}
+
 } // namespace
 
 std::optional<LineKind> lineKindOf(std::string_view gametype) {
@@ -54,28 +77,6 @@ int jackpotOf(LineKind kind) {
         return 60;
     }
     return 0;
-}
-
-bool hasCompleteLine(const CardRecord& card, LineKind kind, const CalledNumbers& called) {
-    switch (kind) {
-    case LineKind::Vertical:
-        for (int column = 1; column <= kSide; ++column) {
-            if (lineCovered(card, called, 1, column, 1, 0)) {
-                return true;
-            }
-        }
-        return false;
-    case LineKind::Horizontal:
-        for (int row = 1; row <= kSide; ++row) {
-            if (lineCovered(card, called, row, 1, 0, 1)) {
-                return true;
-            }
-        }
-        return false;
-    case LineKind::Diagonal:
-        return lineCovered(card, called, 1, 1, 1, 1) || lineCovered(card, called, kSide, 1, -1, 1);
-    }
-    return false;
 }
 
 int firstCardWithLine(const GameState& state, LineKind kind, const CalledNumbers& called) {

@@ -20,9 +20,6 @@ int jackpotOf(LineKind kind);
 
 using CalledNumbers = std::bitset<kNumberCount + 1>; // bit n set once n has been called
 
-// Whether the card shows a complete line of the kind; the centre counts as covered.
-bool hasCompleteLine(const CardRecord& card, LineKind kind, const CalledNumbers& called);
-
 // The lowest-numbered card (1..10) with a complete line, or 0 when none has one.
 int firstCardWithLine(const GameState& state, LineKind kind, const CalledNumbers& called);
 
