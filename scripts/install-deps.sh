@@ -18,6 +18,20 @@ qt6-base-dev
 qt6-multimedia-dev
 qt6-svg-dev
 libsndfile1-dev
+qt6-qpa-plugins
+libqt6svg6
+fonts-dejavu-core
+xvfb
+xauth
+xdotool
+openbox
+wmctrl
+imagemagick
+pulseaudio
+pulseaudio-utils
+cups
+printer-driver-cups-pdf
+poppler-utils
 "
 
 missing=""
