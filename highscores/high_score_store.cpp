@@ -18,14 +18,14 @@ std::string keyOf(std::int16_t row) {
 }
 
 // The name as the file keeps it: on one line (so it can never add a key or a section) and
-// without surrounding blanks.
+// without the blanks a read would trim.
 std::string storedName(std::string name) {
     for (char& c : name) {
         if (c == '\r' || c == '\n' || c == '\0') {
             c = ' ';
         }
     }
-    return std::string(trimBlanks(name));
+    return std::string(trimValueBlanks(name));
 }
 
 } // namespace

@@ -23,7 +23,8 @@ std::size_t IniFile::getString(std::string_view section, std::string_view key,
         return 0;
     }
     const std::optional<std::string> value = ini::findValue(text_, section, key);
-    const std::string_view chosen = value ? std::string_view(*value) : defaultValue;
+    const std::string_view chosen =
+        value ? std::string_view(*value) : ini::readDefault(defaultValue);
     const std::size_t count = std::min(chosen.size(), size - 1);
     std::copy_n(chosen.data(), count, buffer);
     buffer[count] = '\0';

@@ -17,10 +17,9 @@ public:
     // but it is never saved over (its contents are unknown and would be lost).
     static IniFile open(std::string path, FileSystem& fs = systemFileSystem());
 
-    const std::string& path() const { return path_; }
-
-    // Copies the key's value (or `defaultValue` when the section or key is missing) into
-    // `buffer`, cut to `size` - 1 characters and terminated; returns the characters copied.
+    // Copies the key's value (or `defaultValue`, read as ini::readDefault gives it, when the
+    // section or key is missing) into `buffer`, cut to `size` - 1 characters and terminated;
+    // returns the characters copied.
     std::size_t getString(std::string_view section, std::string_view key,
                           std::string_view defaultValue, char* buffer, std::size_t size) const;
 

@@ -69,7 +69,7 @@ ParsedLine parseLine(std::string_view text, const Line& line) {
         return {};
     }
     std::size_t valueBegin = equals + 1;
-    while (valueBegin < content.size() && isBlank(content[valueBegin])) {
+    while (valueBegin < content.size() && isValueBlank(content[valueBegin])) {
         ++valueBegin;
     }
     return {Kind::Key, trimBlanks(content.substr(0, equals)), line.begin + valueBegin};
@@ -186,7 +186,14 @@ std::optional<std::string> findValue(std::string_view text, std::string_view sec
     }
     const Line& line = lines[*at.key];
     const std::size_t valueBegin = parseLine(text, line).valueBegin;
-    return std::string(unquote(trimBlanks(text.substr(valueBegin, line.end - valueBegin))));
+    return std::string(unquote(trimValueBlanks(text.substr(valueBegin, line.end - valueBegin))));
+}
+
+std::string_view readDefault(std::string_view defaultValue) {
+    while (!defaultValue.empty() && defaultValue.back() == ' ') {
+        defaultValue.remove_suffix(1);
+    }
+    return unquote(defaultValue);
 }
 
 bool isValidSectionName(std::string_view section) {

@@ -9,10 +9,14 @@
 namespace zandor::ini {
 
 // The value of `key` in the first section called `section`, both matched without regard to
-// case and surrounding blanks. The value is trimmed of blanks and loses one matching pair of
-// surrounding double or single quotes. Nothing when the section or the key is missing.
+// case and surrounding blanks. The value is trimmed of value blanks and loses one matching pair
+// of surrounding double or single quotes. Nothing when the section or the key is missing.
 std::optional<std::string> findValue(std::string_view text, std::string_view section,
                                      std::string_view key);
+
+// A read's default as the platform's profile read returns it: without trailing spaces (tabs
+// stay) and without one matching pair of surrounding double or single quotes.
+std::string_view readDefault(std::string_view defaultValue);
 
 // Names and values that can be written without changing the meaning of other lines.
 bool isValidSectionName(std::string_view section);

@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             c = c == '\r' || c == '\n' || c == '\0' ? ' ' : c;
         }
         const std::string value =
-            (std::to_string(store.hiscores[i].score) + ";" + std::string(trimBlanks(oneLine)))
+            (std::to_string(store.hiscores[i].score) + ";" + std::string(trimValueBlanks(oneLine)))
                 .substr(0, 253);
         check(reread.hiscores[i].score == store.hiscores[i].score);
         check(reread.hiscores[i].name == value.substr(value.find(';') + 1));

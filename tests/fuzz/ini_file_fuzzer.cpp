@@ -51,7 +51,7 @@ void checkUntouchedLines(const std::string& before, const std::string& after) {
 }
 
 std::string readBack(const std::string& value) {
-    std::string_view v = trimBlanks(value);
+    std::string_view v = trimValueBlanks(value);
     if (v.size() >= 2 && v.front() == v.back() && (v.front() == '"' || v.front() == '\'')) {
         v = v.substr(1, v.size() - 2);
     }

@@ -4,7 +4,9 @@
 #include "highscores/ini_text.h"
 #include "support.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -22,6 +24,9 @@ TEST(IniText, FindsValuesByTheReadingRules) {
         {"one pair of quotes", "[HiScores]\nScore1= \"'a b'\" \n", "'a b'"},
         {"single quotes", "[HiScores]\nScore1='a'\n", "a"},
         {"mismatched quotes stay", "[HiScores]\nScore1=\"a'\n", "\"a'"},
+        {"a lone quote stays", "[HiScores]\nScore1= \" \n", "\""},
+        {"VT, FF and ^Z are blanks around a value", "[HiScores]\nScore1=\v\f1;A \x1A\n", "1;A"},
+        {"^Z ending the file", "[HiScores]\r\nScore1=1;A\x1A", "1;A"},
         {"line without = is no key", "[HiScores]\nScore1\nScore1=2\n", "2"},
         {"first duplicate key wins", "[HiScores]\nScore1=1\nScore1=2\n", "1"},
         {"first duplicate section wins", "[HiScores]\na=1\n[HiScores]\nScore1=2\n", std::nullopt},
@@ -32,6 +37,13 @@ TEST(IniText, FindsValuesByTheReadingRules) {
     };
     for (const auto& [what, text, expected] : cases) {
         EXPECT_EQ(ini::findValue(text, "HiScores", "Score1"), expected) << what;
+    }
+    // Only ASCII letters match their other case, not the signs next to them in the code table.
+    const std::tuple<const char*, const char*, bool> names[] = {
+        {"z", "k", true}, {"Z", "K", true}, {"{", "k", false}, {"z", "k`", false}};
+    for (const auto& [section, key, found] : names) {
+        EXPECT_EQ(ini::findValue("[z]\nk@=0\nk=1\n[[]\nk=2\n", section, key).has_value(), found)
+            << section << ' ' << key;
     }
 }
 
@@ -44,6 +56,7 @@ TEST(IniText, SettingAKeyKeepsEveryOtherByte) {
          "; x\r[HiScores]\na=1\nb=2\nScore1=9;NEW\n; c=d\n\n[t]\n"},
         {"[HiScores]\ra=1", "[HiScores]\ra=1\rScore1=9;NEW\r"},
         {"[t]\r\nx=1", "[t]\r\nx=1\r\n\r\n[HiScores]\r\nScore1=9;NEW\r\n"},
+        {"[HiScores]", "[HiScores]\nScore1=9;NEW\n"}, // no line ending anywhere: LF
         {kBom + "[HiScores]\nScore1=1\n", kBom + "[HiScores]\nScore1=9;NEW\n"},
     };
     for (const auto& [before, after] : cases) {
@@ -53,6 +66,21 @@ TEST(IniText, SettingAKeyKeepsEveryOtherByte) {
     for (const auto& [key, value] :
          {std::pair{"Score1", "1\n[t]"}, {"Score=1", "1"}, {";S", "1"}}) {
         EXPECT_FALSE(ini::setValue("[HiScores]\n", "HiScores", key, value)) << key << value;
+    }
+}
+
+TEST(IniFile, ReadsADefaultWithoutTrailingSpacesAndOnePairOfQuotesCutToTheBuffer) {
+    test::TempDir dir;
+    const IniFile missing = IniFile::open(dir.file("MYGAME.INI"));
+    const std::pair<std::string, std::string> defaults[] = {
+        {"1;D  ", "1;D"}, {" 'a' ", " 'a'"}, {"'a b'  ", "a b"},
+        {"a\t", "a\t"},   {"\"", "\""},      {"'12345678' ", "1234"}};
+    for (const auto& [given, read] : defaults) {
+        char buffer[8];
+        std::fill(std::begin(buffer), std::end(buffer), '?');
+        const std::size_t n = missing.getString("HiScores", "Score1", given, buffer, 5);
+        EXPECT_EQ(std::string(buffer, n), read) << '"' << given << '"';
+        EXPECT_EQ(buffer[n], '\0');
     }
 }
 
