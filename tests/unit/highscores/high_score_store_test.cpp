@@ -73,12 +73,25 @@ TEST_F(HighScoreStore, MissingFileGivesFiveDaddyRowsThatOnlyAHigherScoreBeats) {
 
 TEST_F(HighScoreStore, FullTableTakesOnlyScoresAboveItsLowestAndPlacesTiesBelow) {
     load("[HiScores]\nScore1=500;A\nScore2=400;B\nScore3=300;C\nScore4=300;D\nScore5=100;E\n");
-    EXPECT_FALSE(store.IsHighScore(100));
+    for (const std::int32_t low : {100, 99, INT32_MIN}) {
+        EXPECT_FALSE(store.IsHighScore(low)) << low;
+    }
     EXPECT_TRUE(store.IsHighScore(101));
     EXPECT_TRUE(store.AddHighScore("NEW", 300));
     EXPECT_EQ(table(), (Rows{{"A", 500}, {"B", 400}, {"C", 300}, {"D", 300}, {"NEW", 300}}));
     EXPECT_EQ(test::readBytes(path), "[HiScores]\nScore1=500;A\nScore2=400;B\nScore3=300;C\n"
                                      "Score4=300;D\nScore5=300;NEW\n");
+}
+
+TEST_F(HighScoreStore, HandEditedTableOutOfOrderIsJudgedAndListedAsWritten) {
+    load("[HiScores]\nScore1=100;A\nScore2=500;B\nScore3=300;C\nScore4=50;D\nScore5=200;E\n");
+    EXPECT_EQ(table(), (Rows{{"A", 100}, {"B", 500}, {"C", 300}, {"D", 50}, {"E", 200}}));
+    EXPECT_FALSE(store.IsHighScore(200)); // the score of the last row, though row 4 is lower
+    EXPECT_FALSE(store.IsHighScore(49));
+    ASSERT_TRUE(store.IsHighScore(60)); // above row 4, below the last row
+    EXPECT_TRUE(store.AddHighScore("NEW", 60));
+    EXPECT_EQ(table(), (Rows{{"B", 500}, {"C", 300}, {"E", 200}, {"A", 100}, {"NEW", 60}}));
+    EXPECT_EQ(store.hiscores[6].name, "D");
 }
 
 TEST_F(HighScoreStore, EmptyValueEndsTheTableAndLaterKeysSurviveTheEntry) {

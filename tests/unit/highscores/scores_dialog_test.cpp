@@ -121,7 +121,7 @@ protected:
     }
 };
 
-TEST_F(ScoresDialog, ViewModeCentresCaptionsAndListsTheTable) {
+TEST_F(ScoresDialog, ViewModeListsTheTableAndOkStopsTheTimerAndLetsEventsRunBeforeClosing) {
     open(true);
     Steps expected = {"move 7447 5069", "setCaption PembyBingo", "clear lstNames",
                       "clear lstScores"};
@@ -130,6 +130,9 @@ TEST_F(ScoresDialog, ViewModeCentresCaptionsAndListsTheTable) {
     }
     expected.insert(expected.end(), kViewMode.begin(), kViewMode.end());
     EXPECT_EQ(view.log, expected);
+    view.log.clear();
+    form.btnOK_Click();
+    EXPECT_EQ(view.log, (Steps{"timer Timer1 0", "interval Timer1 0", "processEvents", "close"}));
 }
 
 TEST_F(ScoresDialog, EntryModeTakesTheNameAndStoresTheEntryOnceBeforeSwitchingToView) {
