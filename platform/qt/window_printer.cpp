@@ -1,0 +1,66 @@
+#include "platform/qt/window_printer.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QPainter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+namespace zandor {
+
+WindowPrinter::WindowPrinter(QString pdfFolder)
+    : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      pdfFolder_(pdfFolder.isEmpty()
+                     ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                     : std::move(pdfFolder)) {}
+
+PrintOutcome WindowPrinter::print(const QImage& page) {
+    const bool toFile = printer_->outputFormat() == QPrinter::PdfFormat;
+    if (!toFile && QPrinterInfo::availablePrinters().isEmpty()) {
+        return printToPdf(page);
+    }
+    PrintOutcome outcome;
+    outcome.kind =
+        drawPage(*printer_, page) ? PrintOutcome::Kind::Printed : PrintOutcome::Kind::Failed;
+    return outcome;
+}
+
+PrintOutcome WindowPrinter::printToPdf(const QImage& page) {
+    PrintOutcome outcome;
+    if (!QDir().mkpath(pdfFolder_)) {
+        return outcome;
+    }
+    const QString stamp = QDateTime::currentDateTime().toString("yyyy-MM-dd hh.mm.ss");
+    QString path = QDir(pdfFolder_).filePath(QString("Zandor Bingo cards %1.pdf").arg(stamp));
+    for (int n = 2; QFileInfo::exists(path); ++n) {
+        path =
+            QDir(pdfFolder_).filePath(QString("Zandor Bingo cards %1 (%2).pdf").arg(stamp).arg(n));
+    }
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setPageLayout(printer_->pageLayout());
+    pdf.setOutputFileName(path);
+    if (drawPage(pdf, page) && QFileInfo(path).size() > 0) {
+        outcome.kind = PrintOutcome::Kind::SavedAsPdf;
+        outcome.path = path;
+    }
+    return outcome;
+}
+
+bool drawPage(QPrinter& printer, const QImage& page) {
+    QPainter painter;
+    if (page.isNull() || !painter.begin(&printer)) {
+        return false;
+    }
+    const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+    QSize size = page.size();
+    size.scale(area.size(), Qt::KeepAspectRatio);
+    const QRect target(QPoint((area.width() - size.width()) / 2, 0), size);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, page);
+    const bool ended = painter.end();
+    return ended && printer.printerState() != QPrinter::Error &&
+           printer.printerState() != QPrinter::Aborted;
+}
+
+} // namespace zandor

@@ -1,0 +1,39 @@
+// Prints a picture of the main window as one page on the current printer. With no printer
+// installed the page goes to a PDF file in the player's documents folder instead.
+#pragma once
+
+#include <QImage>
+#include <QPrinter>
+#include <QString>
+#include <memory>
+
+namespace zandor {
+
+struct PrintOutcome {
+    enum class Kind { Printed, SavedAsPdf, Failed };
+    Kind kind = Kind::Failed;
+    QString path; // the PDF file, for SavedAsPdf
+};
+
+class WindowPrinter {
+public:
+    // pdfFolder: where a page goes when there is no printer (the documents folder by default).
+    explicit WindowPrinter(QString pdfFolder = QString());
+
+    // The printer that prints use; the printer dialog changes its settings.
+    QPrinter& printer() { return *printer_; }
+
+    PrintOutcome print(const QImage& page);
+
+private:
+    PrintOutcome printToPdf(const QImage& page);
+
+    std::unique_ptr<QPrinter> printer_;
+    QString pdfFolder_;
+};
+
+// Draws the picture onto the printer's page, scaled to fit and keeping its proportions.
+// False when the printer could not be opened or reported an error.
+bool drawPage(QPrinter& printer, const QImage& page);
+
+} // namespace zandor
