@@ -29,6 +29,7 @@ void Game::CallGame(std::int16_t& win) {
     view_.setBackColor(Ctl::Label1, number, kRed);
     Wav(numberSound_[number]);
     if (ending_) {
+        state_.random_no_returned = 0; // the call is abandoned, unmarked
         return;
     }
     if (view_.value(Ctl::automancheck) == 1) {

@@ -15,6 +15,9 @@ const char* const kNotEnoughCash[] = {
 } // namespace
 
 void Game::sel0_Click() {
+    if (ignoresCardCountClicks()) {
+        return;
+    }
     hideCardsAndStopButtons();
 }
 
@@ -30,9 +33,15 @@ void Game::sel3_Click() {
     selectCardCount(3);
 }
 
+// The options sit in a frame that is disabled during a game; a stray click there is ignored, as
+// is one after the program has begun to end. The clean-up after a game selects sel0 once the
+// game is over, so it still reaches sel0's handler.
+bool Game::ignoresCardCountClicks() const {
+    return playing_ || ending_;
+}
+
 void Game::selectCardCount(int cards) {
-    // The options sit in a frame that is disabled during a game; ignore a stray click there.
-    if (playing_) {
+    if (ignoresCardCountClicks()) {
         return;
     }
     if (state_.balance - cards * kStakePerCard < 0) {

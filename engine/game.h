@@ -12,6 +12,10 @@
 
 namespace zandor {
 
+// The player's card grids and their frames, for cards 1, 2 and 3.
+constexpr std::array<Ctl, 3> kPlayersGrids = {Ctl::Label3, Ctl::Label4, Ctl::Label5};
+constexpr std::array<Ctl, 3> kPlayersFrames = {Ctl::GAME1, Ctl::Game2, Ctl::Game3};
+
 class Game {
 public:
     // programFolder: the folder that holds the program; sounds are read from its sounds/.
@@ -24,7 +28,8 @@ public:
     // card-count options enabled, empty card records, balance 60.
     void loadStartingState();
 
-    // The program is ending: a running game stops at its next yield and touches nothing more.
+    // The program is ending: a running game stops at its next yield, sound or modal, and
+    // touches the window no more. A win found by then is still paid, without announcement.
     void programEnding() { ending_ = true; }
     bool isPlaying() const { return playing_; }
 
@@ -62,6 +67,7 @@ public:
     void Wav(const std::string& file);
 
 private:
+    bool ignoresCardCountClicks() const;
     void selectCardCount(int cards);
     void chooseGameType();
     bool chargeStake();

@@ -78,10 +78,12 @@ bool Game::chargeStake() {
     }
     if (state_.balance < 0) {
         view_.messageBox("You do not have enough cash - try again");
-        view_.setEnabled(Ctl::pausebutton, false);
-        view_.setEnabled(Ctl::StartButton, false);
-        view_.setEnabled(Ctl::SelectNoGames, false);
         state_.balance = 60;
+        if (!ending_) {
+            view_.setEnabled(Ctl::pausebutton, false);
+            view_.setEnabled(Ctl::StartButton, false);
+            view_.setEnabled(Ctl::SelectNoGames, false);
+        }
         return false;
     }
     view_.setStatusPanel(2, withNumber("Balance = $", state_.balance));

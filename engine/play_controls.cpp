@@ -28,6 +28,9 @@ void Game::automancheck_Click() {
 }
 
 void Game::pausebutton_Click() {
+    if (ending_) {
+        return; // no message box on a closing window
+    }
     view_.messageBox("GAME PAUSED, Click to continue.");
 }
 

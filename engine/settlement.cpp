@@ -57,14 +57,24 @@ void Game::DeclareWinner(int card) {
         state_.whowon = kPemby.name;
     }
     if (playersCard) {
-        constexpr Ctl kFrames[] = {Ctl::GAME1, Ctl::Game2, Ctl::Game3};
         state_.whowon = "you";
-        view_.setBackColor(kFrames[card - 1], 0, kLightBlue);
     }
-    if (state_.whowon != "you") {
-        announceComputerWin(card);
-    } else {
+    if (ending_) {
+        // Closed during the win sound: the win still counts, so the balance the high-score
+        // table is offered is right, but a closing window gets no announcement.
+        if (playersCard) {
+            addSaturating(state_.balance, state_.jackpot);
+        }
+        return;
+    }
+    if (playersCard) {
+        view_.setBackColor(kPlayersFrames[card - 1], 0, kLightBlue);
         announcePlayerWin();
+    } else {
+        announceComputerWin(card);
+    }
+    if (ending_) {
+        return; // closed while the announcement was open
     }
     view_.setStatusPanel(2, withNumber("Balance = $", state_.balance));
     view_.setCaption(Ctl::CalledNumberDisplay, 0, " ");

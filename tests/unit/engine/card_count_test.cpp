@@ -74,5 +74,25 @@ TEST_F(CardCountChoice, ARefusedChoiceKeepsTheEarlierOneAndStartIsThenRefusedWit
     EXPECT_TRUE(view.isSelected(Ctl::sel0, 1));
 }
 
+TEST_F(CardCountChoice, ClicksOnTheOptionsDuringAGameChangeNothing) {
+    std::vector<std::string> changes;
+    view.onProcessEvents = [&](int pump) {
+        if (pump != 1) {
+            return;
+        }
+        for (void (Game::*click)() :
+             {&Game::sel0_Click, &Game::sel1_Click, &Game::sel2_Click, &Game::sel3_Click}) {
+            const std::size_t before = view.log.size();
+            (game.*click)();
+            changes.insert(changes.end(), view.log.begin() + static_cast<long>(before),
+                           view.log.end());
+        }
+        EXPECT_TRUE(view.visible(Ctl::GAME1) && view.enabled(Ctl::pausebutton));
+    };
+    play(1, 1, dealWithLowCards({1}));
+    EXPECT_EQ(changes, std::vector<std::string>{});
+    EXPECT_EQ(state.whowon, "you") << "the game goes on";
+}
+
 } // namespace
 } // namespace zandor::test

@@ -1,6 +1,7 @@
 #include "fake_game_view.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace zandor::test {
 namespace {
@@ -53,7 +54,7 @@ std::string controlName(Ctl control, int index) {
 void FakeGameView::set(const std::string& what, Ctl c, int i, const std::string& value) {
     const std::string key = what + " " + controlName(c, i);
     state_[key] = value;
-    log.push_back(key + " " + value);
+    record(key + " " + value);
 }
 
 std::string FakeGameView::get(const std::string& what, Ctl c, int i,
@@ -82,15 +83,22 @@ void FakeGameView::select(Ctl option, int index) {
 
 void FakeGameView::setFocus(Ctl option, int i) {
     select(option, i);
-    log.push_back("focus " + controlName(option, i));
+    record("focus " + controlName(option, i));
 }
 
 void FakeGameView::setStatusPanel(int panel, std::string_view text) {
-    log.push_back("panel " + std::to_string(panel) + " " + std::string(text));
+    record("panel " + std::to_string(panel) + " " + std::string(text));
+}
+
+void FakeGameView::record(std::string entry) {
+    log.push_back(std::move(entry));
+    if (onEntry) {
+        onEntry(log.back());
+    }
 }
 
 void FakeGameView::processEvents() {
-    log.push_back("events");
+    record("events");
     if (onProcessEvents) {
         onProcessEvents(++pumps_);
     }
@@ -98,15 +106,12 @@ void FakeGameView::processEvents() {
 
 void FakeGameView::messageBox(std::string_view text) {
     messages.emplace_back(text);
-    log.push_back("message " + messages.back());
-    if (onMessage) {
-        onMessage(messages.back());
-    }
+    record("message " + messages.back());
 }
 
 void FakeGameView::showWinnersCard(const WinnersCard& card) {
     winnersCards.push_back(card);
-    log.push_back("winners " + card.winnerLine);
+    record("winners " + card.winnerLine);
 }
 
 int FakeGameView::find(const std::string& text, int start) const {

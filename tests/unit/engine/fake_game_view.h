@@ -1,6 +1,6 @@
 // A GameView for tests: records every operation in order as text ("caption Label3(4) 7",
 // "color Label1(7) FF0000"), keeps what the game reads back, and runs a test's scripted clicks
-// whenever the game yields or opens a message box.
+// whenever the game yields, or at any entry it records (a modal one while it is open).
 #pragma once
 
 #include "engine/game_view.h"
@@ -28,12 +28,16 @@ public:
     int value(Ctl c) const override { return values_.count(c) != 0 ? values_.at(c) : 0; }
     void setFocus(Ctl option, int i) override;
     void setStatusPanel(int panel, std::string_view text) override;
-    void repaint() override { log.push_back("repaint"); }
+    void repaint() override { record("repaint"); }
     void processEvents() override;
-    void sleep(int ms) override { log.push_back("sleep " + std::to_string(ms)); }
+    void sleep(int ms) override { record("sleep " + std::to_string(ms)); }
     void messageBox(std::string_view text) override;
     void showWinnersCard(const WinnersCard& card) override;
-    void printWindow() override { log.push_back("print"); }
+    void printWindow() override { record("print"); }
+
+    // Logs an entry, then runs onEntry: for a message, the winner's card, a print or a sound,
+    // that is while it is still open or playing.
+    void record(std::string entry);
 
     // Selects an option button and deselects the rest of its group, as a click would.
     void select(Ctl option, int index);
@@ -49,7 +53,7 @@ public:
     std::vector<std::string> messages;
     std::vector<WinnersCard> winnersCards;
     std::function<void(int pump)> onProcessEvents; // pumps are numbered from 1
-    std::function<void(const std::string&)> onMessage;
+    std::function<void(const std::string& entry)> onEntry;
 
 private:
     void set(const std::string& what, Ctl c, int i, const std::string& value);

@@ -47,23 +47,75 @@ TEST_F(GameDriver, CentresAreMarkedAndThePoolShrinksOnlyOnCallsThatDoNotWin) {
 }
 
 TEST_F(GameDriver, AfterEveryGameTheWindowIsBackToChoosingWithCleanCards) {
-    play(2, 1, dealWithLowCards({1}));
+    // Whatever the board showed before, every cell must end white.
+    for (int k = 1; k <= kNumberCount; ++k) {
+        view.setBackColor(Ctl::Label1, k, kRed);
+    }
+    for (Ctl grid : {Ctl::Label3, Ctl::Label4, Ctl::Label5}) {
+        for (int cell = 1; cell <= kCellCount; ++cell) {
+            view.setBackColor(grid, cell, kRed);
+        }
+    }
+    play(3, 1, dealWithLowCards({1}));
     EXPECT_GE(view.find("panel 1 Game = "), 0);
-    EXPECT_FALSE(view.visible(Ctl::GAME1) || view.visible(Ctl::Game2));
+    EXPECT_FALSE(view.visible(Ctl::GAME1) || view.visible(Ctl::Game2) || view.visible(Ctl::Game3));
     EXPECT_FALSE(view.enabled(Ctl::StartButton) || view.enabled(Ctl::pausebutton));
     EXPECT_TRUE(view.enabled(Ctl::SelectNoGames) && view.enabled(Ctl::PrintButton));
     EXPECT_TRUE(view.isSelected(Ctl::sel0, 1));
-    EXPECT_EQ(view.count("color Label1"), 5 + kNumberCount) << "five calls lit, all whitened";
-    EXPECT_EQ(view.caption(Ctl::Label4, 13), " ");
+    for (Ctl frame : {Ctl::GAME1, Ctl::Game2, Ctl::Game3}) {
+        EXPECT_EQ(view.backColor(frame, 0), kLightYellow) << controlName(frame, 0);
+    }
+    for (int k = 1; k <= kNumberCount; ++k) {
+        EXPECT_EQ(view.backColor(Ctl::Label1, k), kWhite) << k;
+    }
+    for (Ctl grid : {Ctl::Label3, Ctl::Label4, Ctl::Label5}) {
+        for (int cell = 1; cell <= kCellCount; ++cell) {
+            EXPECT_EQ(view.backColor(grid, cell), kWhite) << controlName(grid, cell);
+            EXPECT_EQ(view.caption(grid, cell), " ") << controlName(grid, cell);
+        }
+    }
     for (int card = 1; card <= kCardCount; ++card) {
         for (int cell = 1; cell <= kCellCount; ++cell) {
             EXPECT_EQ(state.Cards[card].cell[cell].mark, 0);
         }
     }
     EXPECT_EQ(state.Cards[1].cell[1].number, 1) << "the numbers stay until the next deal";
-    const int lit = view.find("color GAME1 8080FF");
-    EXPECT_LT(lit, view.find("color GAME1 FFFF80", lit));
 }
+
+class UnboughtGrids : public GameTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(UnboughtGrids, ShowOnlyTheirFreeCentreDuringAGame) {
+    const int cards = GetParam();
+    view.setValue(Ctl::automancheck, 1);
+    // Numbers the calls bring stand in the unbought grids, so that reading them would show.
+    for (Ctl grid : {Ctl::Label4, Ctl::Label5}) {
+        for (int cell = 1; cell <= 5; ++cell) {
+            view.setCaption(grid, cell, std::to_string(cell));
+        }
+    }
+    view.log.clear();
+    play(cards, 1, dealWithLowCards({1, 2, 3}));
+    const int cleanUp = view.find("panel 1 Game = ");
+    ASSERT_GT(cleanUp, 0);
+    const std::string grids[] = {"Label3", "Label4", "Label5"};
+    for (int grid = 0; grid < 3; ++grid) {
+        std::vector<std::string> touched;
+        for (int i = 0; i < cleanUp; ++i) {
+            if (view.log[i].find(grids[grid] + "(") != std::string::npos) {
+                touched.push_back(view.log[i]);
+            }
+        }
+        if (grid < cards) {
+            EXPECT_EQ(touched.size(), 25U + 2U + 5U)
+                << grids[grid] << ": numbers, centre, B column";
+        } else {
+            EXPECT_EQ(touched, (std::vector<std::string>{"color " + grids[grid] + "(13) FF0000",
+                                                         "caption " + grids[grid] + "(13) 0"}));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(CardsBought, UnboughtGrids, ::testing::Values(1, 2));
 
 struct TypeChoice {
     int option;
@@ -85,6 +137,7 @@ TEST_P(GameTypeChoice, FixesThePatternAndJackpot) {
     play(1, choice.option, draws);
     EXPECT_GE(view.find("panel 1 Game = " + std::string(choice.gametype)), 0);
     EXPECT_GE(view.find("panel 4 Jackpot = $" + std::to_string(choice.jackpot)), 0);
+    EXPECT_EQ(random.drawsWithoutReseed, 0) << "every draw, the game type's too, follows a reseed";
 }
 
 INSTANTIATE_TEST_SUITE_P(Options, GameTypeChoice,
@@ -145,20 +198,67 @@ TEST_F(GameDriver, ASliderChangeTakesEffectFromTheNextPauseAndZeroOnlyLetsEvents
     EXPECT_EQ(view.count("events"), 4 * 11);
 }
 
-TEST_F(GameDriver, ClosingTheProgramStopsTheGameAtItsNextYield) {
+struct ClosingCase {
+    const char* during; // the entry logged when the program is told it is ending
+    bool print;         // the print command rather than Start
+    int balance;
+    int winningCard;
+    int balanceAfter;
+};
+
+void PrintTo(const ClosingCase& c, std::ostream* out) {
+    *out << "closing at '" << c.during << "'";
+}
+
+class Closing : public GameTest, public ::testing::WithParamInterface<ClosingCase> {};
+
+// The program may end inside any yield, sound or modal of a game. The game then stops where it
+// is, settles a win it has found so that the balance left for the high-score table is right,
+// and touches the window no more.
+TEST_P(Closing, StopsTheGameSettlesAFoundWinSilentlyAndLeavesTheWindowAlone) {
+    const ClosingCase closing = GetParam();
     std::size_t logged = 0;
-    view.onProcessEvents = [&](int pump) {
-        if (pump == 2) {
+    view.onEntry = [&](const std::string& entry) {
+        if (logged == 0 && entry.rfind(closing.during, 0) == 0) {
             game.programEnding();
             logged = view.log.size();
         }
     };
-    play(1, 1, dealWithLowCards({1}));
-    EXPECT_EQ(view.log.size(), logged) << "nothing touches the window after the close";
+    state.balance = closing.balance;
+    buy(1);
+    random.script = dealWithLowCards({closing.winningCard});
+    view.select(Ctl::selgametype, 1);
+    if (closing.print) {
+        game.mnuFilePrint_Click();
+    } else {
+        game.StartButton_Click();
+    }
+    ASSERT_GT(logged, 0U);
+    EXPECT_EQ(
+        std::vector<std::string>(view.log.begin() + static_cast<long>(logged), view.log.end()),
+        std::vector<std::string>{})
+        << "nothing touches the window after the close";
+    EXPECT_EQ(state.balance, closing.balanceAfter);
+    EXPECT_EQ(state.random_no_returned, 0);
     EXPECT_FALSE(game.isPlaying());
-    game.StartButton_Click();
-    EXPECT_EQ(view.log.size(), logged);
+    for (void (Game::*handler)() :
+         {&Game::StartButton_Click, &Game::mnuFilePrint_Click, &Game::sel0_Click, &Game::sel1_Click,
+          &Game::sel3_Click, &Game::pausebutton_Click}) {
+        (game.*handler)();
+    }
+    EXPECT_EQ(view.log.size(), logged) << "a click after the close does nothing";
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Moments, Closing,
+    ::testing::Values(ClosingCase{"events", false, 60, 1, 54},
+                      ClosingCase{"sound /opt/zandor/sounds/3.wav", false, 60, 1, 54},
+                      ClosingCase{"sound /opt/zandor/sounds/bingo.wav", false, 60, 1, 78},
+                      ClosingCase{"sound /opt/zandor/sounds/bingo.wav", false, 60, 4, 54},
+                      ClosingCase{"message We have a winner", false, 60, 1, 78},
+                      ClosingCase{"winners Kaper", false, 60, 4, 54},
+                      ClosingCase{"message You do not have enough cash - try", false, 5, 1, 60},
+                      ClosingCase{"print", true, 60, 1, 54}));
 
 TEST_F(GameDriver, StartingStateAtWindowLoad) {
     state.balance = 7;

@@ -20,22 +20,34 @@ inline float drawing(int p, int n) {
     return (static_cast<float>(p) - 0.5f) / static_cast<float>(n);
 }
 
-// Plays back a list of draws, then repeats a fallback draw.
+// Plays back a list of draws, then repeats a fallback draw. Counts reseeds, and draws made
+// without one since the draw before.
 class ScriptedRandom final : public RandomSource {
 public:
-    void reseed() override { ++reseeds; }
-    float next() override { return position < script.size() ? script[position++] : fallback; }
+    void reseed() override {
+        ++reseeds;
+        reseeded_ = true;
+    }
+    float next() override {
+        drawsWithoutReseed += reseeded_ ? 0 : 1;
+        reseeded_ = false;
+        return position < script.size() ? script[position++] : fallback;
+    }
 
     std::vector<float> script;
     std::size_t position = 0;
     float fallback = 0.0f;
     int reseeds = 0;
+    int drawsWithoutReseed = 0;
+
+private:
+    bool reseeded_ = false;
 };
 
 class LoggedSound final : public SoundPlayer {
 public:
     explicit LoggedSound(FakeGameView& view) : view_(view) {}
-    void playSync(const std::string& path) override { view_.log.push_back("sound " + path); }
+    void playSync(const std::string& path) override { view_.record("sound " + path); }
 
 private:
     FakeGameView& view_;

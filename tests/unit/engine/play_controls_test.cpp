@@ -31,8 +31,8 @@ TEST_F(PlayControls, PauseHoldsTheGameUntilTheMessageIsClosed) {
             game.pausebutton_Click();
         }
     };
-    view.onMessage = [&](const std::string& text) {
-        if (text == "GAME PAUSED, Click to continue.") {
+    view.onEntry = [&](const std::string& entry) {
+        if (entry == "message GAME PAUSED, Click to continue.") {
             soundsWhilePaused = view.count("sound");
         }
     };
