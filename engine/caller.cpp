@@ -37,9 +37,7 @@ void Game::CallGame(std::int16_t& win) {
     }
     markCardRecords(number);
     state_.random_no_returned = 0;
-    callMarks_.active = true;
     hasanyonewon(win);
-    callMarks_.active = false;
     if (win == 1) {
         return;
     }
@@ -47,12 +45,11 @@ void Game::CallGame(std::int16_t& win) {
 }
 
 void Game::markPlayersCells(int number) {
-    constexpr Ctl kGrids[] = {Ctl::Label3, Ctl::Label4, Ctl::Label5};
     const int cards = playerCardCount();
     for (int i = 1; i <= kCellCount; ++i) {
         for (int card = 0; card < cards; ++card) {
-            if (captionNumber(view_.caption(kGrids[card], i)) == number) {
-                view_.setBackColor(kGrids[card], i, kRed);
+            if (captionNumber(view_.caption(kPlayersGrids[card], i)) == number) {
+                view_.setBackColor(kPlayersGrids[card], i, kRed);
             }
         }
     }
@@ -77,14 +74,10 @@ void Game::indexNumbers() {
 // Branch-free, since whether a card holds the number is a coin toss the processor cannot
 // predict; a card without it ORs 0 into its unused cell 0. Marks are only ever 0 or 1.
 void Game::markCardRecords(int number) {
-    std::array<std::uint8_t, kCardCount + 1> cells{};
-    if (numbersIndexed_) {
-        cells = cellOfNumber_[number];
-    } else {
-        for (int card = 1; card <= kCardCount; ++card) {
-            cells[card] = static_cast<std::uint8_t>(cellHolding(card, number));
-        }
+    if (!numbersIndexed_) {
+        indexNumbers(); // the first call after a deal
     }
+    const std::array<std::uint8_t, kCardCount + 1>& cells = cellOfNumber_[number];
     int count = 0;
     for (int card = 1; card <= kCardCount; ++card) {
         const int cell = cells[card];
@@ -95,18 +88,6 @@ void Game::markCardRecords(int number) {
         count += holds;
     }
     callMarks_.count = count;
-}
-
-// The cell of the card that holds the number, or 0. A dealt number sits only in its own
-// column, at most once per card.
-int Game::cellHolding(int card, int number) const {
-    const int first = (number - 1) / 15 * 5 + 1;
-    const CardRecord& record = state_.Cards[card];
-    unsigned hits = 0;
-    for (int row = 0; row < 5; ++row) {
-        hits |= static_cast<unsigned>(record.cell[first + row].number == number) << row;
-    }
-    return hits != 0 ? first + __builtin_ctz(hits) : 0;
 }
 
 void Game::removeFromPool(int position) {

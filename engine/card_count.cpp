@@ -48,9 +48,9 @@ void Game::selectCardCount(int cards) {
         view_.messageBox(kNotEnoughCash[cards]);
         return;
     }
-    view_.setVisible(Ctl::GAME1, true);
-    view_.setVisible(Ctl::Game2, cards >= 2);
-    view_.setVisible(Ctl::Game3, cards >= 3);
+    for (int frame = 0; frame < 3; ++frame) {
+        view_.setVisible(kPlayersFrames[frame], frame < cards);
+    }
     view_.setEnabled(Ctl::StartButton, true);
     view_.setEnabled(Ctl::pausebutton, false);
 }

@@ -81,7 +81,6 @@ private:
     void markPlayersCells(int number);
     void indexNumbers();
     void markCardRecords(int number);
-    int cellHolding(int card, int number) const;
     void removeFromPool(int position);
     void announceComputerWin(int card);
     void announcePlayerWin();
@@ -96,18 +95,16 @@ private:
     std::string bingoSound_;
     // The cards the call in progress marked, lowest first, with the cell marked on each, for the
     // win check that follows. Before a call no card had a complete line, or the game would be
-    // over, so only lines through these cells can have completed. Outside a call every line of
-    // every card is checked.
+    // over, so only lines through these cells can have completed. The check empties it.
     struct CallMarks {
-        bool active = false;
         int count = 0;
         std::array<std::uint8_t, kCardCount> card{};
         std::array<std::uint8_t, kCardCount> cell{};
     };
     CallMarks callMarks_;
 
-    // While a game's calls run: the cell of each number on each card (0: not on it), taken from
-    // the deal, whose numbers stay put until the next one. Spares every call a search.
+    // The cell of each number on each card (0: not on it), taken by the first call after a deal
+    // from the cards' numbers, which stay put until the next deal. Spares every call a search.
     std::array<std::array<std::uint8_t, kCardCount + 1>, kNumberCount + 1> cellOfNumber_{};
     bool numbersIndexed_ = false;
     bool playing_ = false;

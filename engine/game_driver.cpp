@@ -39,9 +39,7 @@ void Game::PlayGame() {
         dealTenCards();
         showPlayersCards();
         markFreeCentres();
-        indexNumbers();
         callUntilWon();
-        numbersIndexed_ = false;
     }
     playing_ = false;
     if (!ending_) {
@@ -57,9 +55,9 @@ void Game::callUntilWon() {
             return;
         }
         if (state_.win == 1) {
-            view_.setBackColor(Ctl::GAME1, 0, kLightYellow);
-            view_.setBackColor(Ctl::Game2, 0, kLightYellow);
-            view_.setBackColor(Ctl::Game3, 0, kLightYellow);
+            for (Ctl frame : kPlayersFrames) {
+                view_.setBackColor(frame, 0, kLightYellow);
+            }
             return;
         }
         view_.processEvents();
@@ -98,7 +96,7 @@ void Game::ResetCards() {
         view_.setBackColor(Ctl::Label1, k, kWhite);
     }
     for (int cell = 1; cell <= kCellCount; ++cell) {
-        for (Ctl grid : {Ctl::Label3, Ctl::Label4, Ctl::Label5}) {
+        for (Ctl grid : kPlayersGrids) {
             view_.setBackColor(grid, cell, kWhite);
             view_.setCaption(grid, cell, " ");
         }
@@ -109,9 +107,9 @@ void Game::ResetCards() {
 }
 
 void Game::hideCardsAndStopButtons() {
-    view_.setVisible(Ctl::GAME1, false);
-    view_.setVisible(Ctl::Game2, false);
-    view_.setVisible(Ctl::Game3, false);
+    for (Ctl frame : kPlayersFrames) {
+        view_.setVisible(frame, false);
+    }
     view_.setEnabled(Ctl::StartButton, false);
     view_.setEnabled(Ctl::pausebutton, false);
 }

@@ -43,6 +43,7 @@ void Game::loadStartingState() {
     for (int card = 1; card <= kCardCount; ++card) {
         state_.Cards[card] = state_.CardTemplate;
     }
+    numbersIndexed_ = false;
     state_.balance = 60;
     state_.no_of_games = 0;
     state_.paper_play = 0;
@@ -97,26 +98,27 @@ void Game::dealTenCards() {
             state_.Cards[card].cell[cell].number = state_.DealtCard[cell].number;
         }
     }
+    numbersIndexed_ = false;
 }
 
 void Game::showPlayersCards() {
     const int cards = playerCardCount();
-    constexpr Ctl kGrids[] = {Ctl::Label3, Ctl::Label4, Ctl::Label5};
     for (int cell = 1; cell <= kCellCount; ++cell) {
         for (int card = 1; card <= cards; ++card) {
             const DecimalText number(state_.Cards[card].cell[cell].number);
-            view_.setCaption(kGrids[card - 1], cell, number.view());
+            view_.setCaption(kPlayersGrids[card - 1], cell, number.view());
         }
     }
 }
 
 void Game::markFreeCentres() {
-    view_.setBackColor(Ctl::Label3, kFreeCentre, kRed);
-    view_.setBackColor(Ctl::Label4, kFreeCentre, kRed);
-    view_.setBackColor(Ctl::Label5, kFreeCentre, kRed);
-    view_.setCaption(Ctl::Label3, kFreeCentre, "0");
-    view_.setCaption(Ctl::Label4, kFreeCentre, "0");
-    view_.setCaption(Ctl::Label5, kFreeCentre, "0");
+    // On all three grids, whatever the number of cards bought.
+    for (Ctl grid : kPlayersGrids) {
+        view_.setBackColor(grid, kFreeCentre, kRed);
+    }
+    for (Ctl grid : kPlayersGrids) {
+        view_.setCaption(grid, kFreeCentre, "0");
+    }
     for (int card = 1; card <= kCardCount; ++card) {
         state_.Cards[card].cell[kFreeCentre].mark = 1;
     }

@@ -14,9 +14,9 @@ void Game::mnuFilePrint_Click() {
         return;
     }
     state_.paper_play = 1;
-    view_.setVisible(Ctl::GAME1, true);
-    view_.setVisible(Ctl::Game2, true);
-    view_.setVisible(Ctl::Game3, true);
+    for (Ctl frame : kPlayersFrames) {
+        view_.setVisible(frame, true); // all three, whatever the number of cards bought
+    }
     PlayGame();
     state_.paper_play = 0;
     if (ending_) {

@@ -7,21 +7,20 @@
 namespace zandor {
 namespace {
 
-// A line's cells, and the same cells as a bit set (bit c for cell c).
-struct Line {
-    int cells[5];
-    std::uint32_t mask;
-};
+// A line's five cells.
+using Line = std::array<int, 5>;
 
-constexpr Line line(int a, int b, int c, int d, int e) {
-    return {{a, b, c, d, e}, 1U << a | 1U << b | 1U << c | 1U << d | 1U << e};
-}
-
-constexpr Line kRows[] = {line(1, 6, 11, 16, 21), line(2, 7, 12, 17, 22), line(3, 8, 13, 18, 23),
-                          line(4, 9, 14, 19, 24), line(5, 10, 15, 20, 25)};
-constexpr Line kColumns[] = {line(1, 2, 3, 4, 5), line(6, 7, 8, 9, 10), line(11, 12, 13, 14, 15),
-                             line(16, 17, 18, 19, 20), line(21, 22, 23, 24, 25)};
-constexpr Line kDiagonals[] = {line(1, 7, 13, 19, 25), line(5, 9, 13, 17, 21)};
+constexpr Line kRows[] = {{1, 6, 11, 16, 21},
+                          {2, 7, 12, 17, 22},
+                          {3, 8, 13, 18, 23},
+                          {4, 9, 14, 19, 24},
+                          {5, 10, 15, 20, 25}};
+constexpr Line kColumns[] = {{1, 2, 3, 4, 5},
+                             {6, 7, 8, 9, 10},
+                             {11, 12, 13, 14, 15},
+                             {16, 17, 18, 19, 20},
+                             {21, 22, 23, 24, 25}};
+constexpr Line kDiagonals[] = {{1, 7, 13, 19, 25}, {5, 9, 13, 17, 21}};
 
 // For each cell, the indexes of up to two lines of a pattern through it (-1: none).
 using LinesThrough = std::array<std::array<std::int8_t, 2>, kCellCount + 1>;
@@ -33,7 +32,7 @@ constexpr LinesThrough linesThrough(const Line (&lines)[N]) {
         entry = {-1, -1};
     }
     for (std::size_t i = 0; i < N; ++i) {
-        for (int cell : lines[i].cells) {
+        for (int cell : lines[i]) {
             auto& entry = table[static_cast<std::size_t>(cell)];
             entry[entry[0] < 0 ? 0 : 1] = static_cast<std::int8_t>(i);
         }
@@ -47,20 +46,19 @@ constexpr LinesThrough kDiagonalsThrough = linesThrough(kDiagonals);
 
 struct Pattern {
     const Line* lines = nullptr;
-    int count = 0;
     const LinesThrough* through = nullptr;
 };
 
 // The lines of a game type, matched exactly; an unknown word has none, so no card can win.
 Pattern patternOf(std::string_view gametype) {
     if (gametype == "horizontal") {
-        return {kRows, 5, &kRowsThrough};
+        return {kRows, &kRowsThrough};
     }
     if (gametype == "vertical") {
-        return {kColumns, 5, &kColumnsThrough};
+        return {kColumns, &kColumnsThrough};
     }
     if (gametype == "diagonal") {
-        return {kDiagonals, 2, &kDiagonalsThrough};
+        return {kDiagonals, &kDiagonalsThrough};
     }
     return {};
 }
@@ -68,19 +66,8 @@ Pattern patternOf(std::string_view gametype) {
 // Complete when each of the five cells is marked; tested without branching on each cell.
 inline __attribute__((always_inline)) bool isComplete(const CardRecord& card, const Line& line) {
     const auto marked = [&card](int cell) { return static_cast<int>(card.cell[cell].mark == 1); };
-    const int* cells = line.cells;
-    return (marked(cells[0]) & marked(cells[1]) & marked(cells[2]) & marked(cells[3]) &
-            marked(cells[4])) != 0;
-}
-
-// The first line of the pattern that is complete on the card, or nullptr.
-const Line* completeLine(const CardRecord& card, const Pattern& pattern) {
-    for (int line = 0; line < pattern.count; ++line) {
-        if (isComplete(card, pattern.lines[line])) {
-            return &pattern.lines[line];
-        }
-    }
-    return nullptr;
+    return (marked(line[0]) & marked(line[1]) & marked(line[2]) & marked(line[3]) &
+            marked(line[4])) != 0;
 }
 
 // Whether a line of the pattern through the cell is complete on the card.
@@ -95,21 +82,19 @@ bool completeThrough(const CardRecord& card, const Pattern& pattern, int cell) {
 
 } // namespace
 
+// Cards are taken lowest first, as the call listed them. Only lines through a cell the call
+// has just marked need a look: no card had a complete line before it.
 void Game::hasanyonewon(std::int16_t& win) {
+    const int marked = callMarks_.count;
+    callMarks_.count = 0;
     const Pattern pattern = patternOf(state_.gametype);
-    if (pattern.count == 0) {
+    if (pattern.lines == nullptr) {
         return;
     }
     int winner = 0;
-    if (callMarks_.active) {
-        for (int i = 0; i < callMarks_.count && winner == 0; ++i) {
-            const int card = callMarks_.card[i];
-            winner = completeThrough(state_.Cards[card], pattern, callMarks_.cell[i]) ? card : 0;
-        }
-    } else {
-        for (int card = 1; card <= kCardCount && winner == 0; ++card) {
-            winner = completeLine(state_.Cards[card], pattern) != nullptr ? card : 0;
-        }
+    for (int i = 0; i < marked && winner == 0; ++i) {
+        const int card = callMarks_.card[i];
+        winner = completeThrough(state_.Cards[card], pattern, callMarks_.cell[i]) ? card : 0;
     }
     if (winner != 0) {
         DeclareWinner(winner);
