@@ -1,0 +1,32 @@
+#!/bin/sh
+# Runs the wave player's tests against real sound: a private PulseAudio server with a null
+# sink, recorded from its monitor, then once more with no sound server reachable at all.
+# Usage: run-audio-tests.sh WAVE_PLAYER_TESTS WAV_TIMING
+set -u
+tests=$1
+timing=$2
+here=$(dirname "$0")
+
+if ! command -v pulseaudio >/dev/null || ! command -v parecord >/dev/null; then
+    echo "SKIP: pulseaudio and parecord (pulseaudio-utils) are not installed"
+    exit 77
+fi
+
+. "$here/null-sink-server.sh"
+work=$(mktemp -d)
+trap 'stop_null_sink_server; rm -rf "$work"' EXIT
+trap 'exit 1' INT TERM
+
+rate=48000
+start_null_sink_server "$work/server" "$rate" "$timing" || exit 1
+
+ZANDOR_AUDIO_MODE=server ZANDOR_RECORDING_DIR="$work/server" ZANDOR_RECORDING_RATE=$rate \
+    "$tests"
+with_server=$?
+stop_null_sink_server
+
+# No server at that address, and clients never start one themselves.
+PULSE_SERVER="unix:$work/no-server" ZANDOR_AUDIO_MODE=no-server "$tests"
+without_server=$?
+
+[ "$with_server" -eq 0 ] && [ "$without_server" -eq 0 ]
