@@ -15,7 +15,8 @@ WindowPrinter::WindowPrinter(QString pdfFolder)
                      : std::move(pdfFolder)) {}
 
 PrintOutcome WindowPrinter::print(const QImage& page) {
-    const bool toFile = printer_->outputFormat() == QPrinter::PdfFormat;
+    // Without a printer Qt quietly makes the printer a PDF writer with no file to write to.
+    const bool toFile = !printer_->outputFileName().isEmpty();
     if (!toFile && QPrinterInfo::availablePrinters().isEmpty()) {
         return printToPdf(page);
     }
@@ -38,7 +39,9 @@ PrintOutcome WindowPrinter::printToPdf(const QImage& page) {
     }
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setPageLayout(printer_->pageLayout());
+    if (printer_->pageLayout().isValid()) {
+        pdf.setPageLayout(printer_->pageLayout()); // as chosen in the printer dialog
+    }
     pdf.setOutputFileName(path);
     if (drawPage(pdf, page) && QFileInfo(path).size() > 0) {
         outcome.kind = PrintOutcome::Kind::SavedAsPdf;

@@ -1,0 +1,40 @@
+#include "modal_closer.h"
+
+#include "ui/cell_label.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace zandor::test {
+
+ModalCloser::ModalCloser() {
+    connect(&poll_, &QTimer::timeout, this, &ModalCloser::closeActiveModal);
+    poll_.start(5);
+}
+
+void ModalCloser::closeActiveModal() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        messages << box->text();
+        box->button(QMessageBox::Ok)->click();
+    } else if (modal != nullptr && modal->objectName() == "frmWinnersCard") {
+        QStringList cells;
+        QStringList red;
+        for (int i = 1; i <= 25; ++i) {
+            auto* cell = modal->findChild<ui::CellLabel*>(QString("Label3a_%1").arg(i));
+            cells << cell->text();
+            if (cell->backColor() == 0xFF0000) {
+                red << QString::number(i);
+            }
+        }
+        winnersCards << modal->findChild<QLabel*>("Label3b")->text() + "|" + cells.join(",") +
+                            "|" + red.join(",");
+        modal->findChild<QPushButton*>("OKButton")->click();
+    }
+}
+
+} // namespace zandor::test

@@ -1,0 +1,116 @@
+// The main window, Form1: every control of the game at its designed place, implementing the
+// view the game logic drives. It holds no rules: clicks go out as signals, and the logic
+// answers through GameView.
+#pragma once
+
+#include "engine/game_state.h"
+#include "engine/game_view.h"
+#include "ui/pictures.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QAbstractButton;
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+
+namespace zandor {
+class WindowPrinter;
+}
+
+namespace zandor::ui {
+
+class CellLabel;
+class FramePanel;
+class StatusBar;
+
+class Form1 : public QMainWindow, public GameView {
+    Q_OBJECT
+public:
+    Form1(const Pictures& pictures, WindowPrinter& printer, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    static constexpr int kGameTypes = 9; // selgametype 0..8
+    static constexpr int kCardGrids = 3; // Label3, Label4, Label5
+
+    // The designed client area (menu bar excluded) in device-independent pixels.
+    static QSize designedClientSize();
+
+    // GameView. Its operations share names with QWidget's; keep QWidget's reachable too.
+    using QMainWindow::repaint;
+    using QMainWindow::setEnabled;
+    using QMainWindow::setFocus;
+    using QMainWindow::setVisible;
+    void setCaption(Ctl control, int index, std::string_view caption) override;
+    std::string caption(Ctl control, int index) const override;
+    void setBackColor(Ctl control, int index, Rgb color) override;
+    Rgb backColor(Ctl control, int index) const override;
+    void setVisible(Ctl control, bool visible) override;
+    void setEnabled(Ctl control, bool enabled) override;
+    bool isSelected(Ctl option, int index) const override;
+    int value(Ctl control) const override;
+    void setFocus(Ctl option, int index) override;
+    void setStatusPanel(int panel, std::string_view text) override;
+    void repaint() override;
+    void processEvents() override;
+    void sleep(int milliseconds) override;
+    void messageBox(std::string_view text) override;
+    void showWinnersCard(const WinnersCard& card) override;
+    void printWindow() override;
+
+    // The picture printed: the client area as drawn now, status bar included.
+    QImage clientAreaImage();
+
+signals:
+    void startClicked();
+    void pauseClicked();
+    void printClicked(); // the Print button and File, Print
+    void cardCountClicked(int cards); // sel0..sel3
+    void autoManualClicked();
+    void cellClicked(Ctl grid, int index); // Label3/4/5, cell 1..25
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildPicture(QWidget* client);
+    void buildControlPanel(QWidget* picture);
+    void buildCardCount(FramePanel* frame1);
+    void buildButtons(FramePanel* frame1);
+    void buildScoreBoard(QWidget* picture);
+    void buildCards(QWidget* picture);
+    void buildGameTypes(QWidget* client);
+    void buildSpeed(QWidget* picture);
+    QPushButton* pictureButton(const char* name, const QIcon& icon, const char* toolTip, int left,
+                               QWidget* parent);
+    CellLabel* cellLabel(Ctl control, int index) const;
+    FramePanel* frame(Ctl control) const;
+    QRadioButton* option(Ctl option, int index) const;
+
+    const Pictures& pictures_;
+    WindowPrinter& printer_;
+    StatusBar* status_ = nullptr;
+    CellLabel* CalledNumberDisplay = nullptr;
+    std::array<CellLabel*, kNumberCount + 1> Label1{};
+    std::array<std::array<CellLabel*, kCellCount + 1>, kCardGrids> cards_{};
+    std::array<FramePanel*, kCardGrids> cardFrames_{}; // GAME1, Game2, Game3
+    FramePanel* SelectNoGames = nullptr;
+    std::array<QRadioButton*, 4> sel_{}; // sel0..sel3, each index 1
+    std::array<QRadioButton*, kGameTypes> selgametype{};
+    QCheckBox* automancheck = nullptr;
+    QSlider* Slider1 = nullptr;
+    QPushButton* StartButton = nullptr;
+    QPushButton* pausebutton = nullptr;
+    QPushButton* scorebutton = nullptr;
+    QPushButton* PrintButton = nullptr;
+    QAction* mnuFilePrint = nullptr;
+};
+
+} // namespace zandor::ui

@@ -1,0 +1,28 @@
+// The look shared by the game's windows: fixed colours that no desktop theme changes, the
+// design's fonts, and the red B-I-N-G-O headers.
+#pragma once
+
+#include "engine/game_view.h"
+
+#include <QFont>
+
+class QWidget;
+
+namespace zandor::ui {
+
+class CellLabel;
+
+constexpr Rgb kBlack = 0x000000;
+constexpr Rgb kYellow = 0xFFFF00;
+constexpr double kDefaultPointSize = 8.25;
+
+// Gives the widget a fixed background and text colour, and paints its background.
+void fixColours(QWidget* widget, Rgb back, Rgb fore);
+
+// The window's own face at a design size.
+QFont designFont(const QFont& base, double points, bool bold);
+
+// A header of the Label2 array: index is its array index, letter 0..4 is B..O.
+CellLabel* columnHeader(int index, int letter, int left, int top, QWidget* parent);
+
+} // namespace zandor::ui

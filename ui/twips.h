@@ -1,0 +1,31 @@
+// The window designs are measured in twips, 15 to a device-independent pixel; Qt's high-DPI
+// scaling takes it from there.
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <cmath>
+
+#include "engine/game_view.h"
+
+namespace zandor::ui {
+
+constexpr int kTwipsPerPixel = 15;
+
+constexpr int px(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+constexpr QRect twipsRect(int left, int top, int width, int height) {
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+inline QColor toQColor(Rgb rgb) {
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+
+inline Rgb toRgb(const QColor& colour) {
+    return static_cast<Rgb>(colour.rgb() & 0xFFFFFFu);
+}
+
+} // namespace zandor::ui

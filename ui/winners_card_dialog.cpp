@@ -1,0 +1,74 @@
+#include "ui/winners_card_dialog.h"
+
+#include "ui/cell_label.h"
+#include "ui/frame_panel.h"
+#include "ui/look.h"
+#include "ui/twips.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace zandor::ui {
+
+namespace {
+constexpr int kClientWidth = 4890;
+constexpr int kClientHeight = 3195;
+constexpr int kScreenLeft = 2760; // the dialog's place on the screen
+constexpr int kScreenTop = 3750;
+constexpr double kWinnerPointSize = 13.5;
+} // namespace
+
+frmWinnersCard::frmWinnersCard(QWidget* owner) : QDialog(owner) {
+    setObjectName("frmWinnersCard");
+    setWindowTitle("The Winners Card");
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(px(kClientWidth), px(kClientHeight));
+    setFont(designFont(font(), kDefaultPointSize, false));
+    fixColours(this, kLightYellow, kBlack);
+
+    Label3b = new QLabel("The Winner", this);
+    Label3b->setObjectName("Label3b");
+    Label3b->setFont(designFont(font(), kWinnerPointSize, false));
+    fixColours(Label3b, kLightYellow, kRed);
+    Label3b->setGeometry(twipsRect(120, 0, 3375, 375));
+
+    winnerspicture = new QLabel(this);
+    winnerspicture->setObjectName("winnerspicture");
+    winnerspicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    winnerspicture->setGeometry(twipsRect(120, 720, 2000, 2400));
+
+    auto* WINNERSGAME = new FramePanel("", kLightYellow, kBlack, FramePanel::Border::Etched, this);
+    WINNERSGAME->setObjectName("WINNERSGAME");
+    WINNERSGAME->setGeometry(twipsRect(2280, 600, 2535, 2535));
+    for (int column = 0; column < 5; ++column) {
+        columnHeader(9 - column, column, 120 + 480 * column, 240, WINNERSGAME);
+    }
+    for (int i = 1; i <= kCellCount; ++i) {
+        auto* cell = new CellLabel(" ", kWhite, kBlack, true, WINNERSGAME);
+        cell->setObjectName(QString("Label3a_%1").arg(i));
+        cell->setGeometry(twipsRect(120 + 480 * ((i - 1) / 5), 600 + 360 * ((i - 1) % 5), 375, 255));
+        Label3a[i] = cell;
+    }
+
+    auto* OKButton = new QPushButton("OK", this);
+    OKButton->setObjectName("OKButton");
+    OKButton->setDefault(true);
+    OKButton->setGeometry(twipsRect(3600, 120, 1215, 375));
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+    move(screen->geometry().topLeft() + QPoint(px(kScreenLeft), px(kScreenTop)));
+}
+
+void frmWinnersCard::showCard(const WinnersCard& card, const QPixmap& picture) {
+    Label3b->setText(QString::fromStdString(card.winnerLine));
+    for (int i = 1; i <= kCellCount; ++i) {
+        Label3a[i]->setText(QString::number(card.cellNumber[i]));
+        Label3a[i]->setBackColor(card.cellColor[i]);
+    }
+    winnerspicture->setPixmap(picture);
+}
+
+} // namespace zandor::ui
