@@ -1,5 +1,5 @@
-// The few file operations the INI file needs, behind an interface so that tests can make any
-// step fail (a full disk, a crash before the rename) without touching the real disk's rules.
+// The few file operations the INI file needs, behind an interface so that the fuzz targets can
+// keep the file in memory and tests can make a step of a save fail.
 #pragma once
 
 #include <string>
@@ -18,23 +18,26 @@ public:
 
     virtual ReadResult readFile(const std::string& path, std::string& bytes) = 0;
 
-    // Creates a new file in the folder of `target`, holding `bytes` and flushed to the disk.
-    // Returns its path, or an empty text when it could not be written (nothing is left over).
-    virtual std::string writeTemporary(const std::string& target, const std::string& bytes) = 0;
-
-    // Puts `from` in the place of `to` in one step (a rename on the same file system).
-    virtual bool replace(const std::string& from, const std::string& to) = 0;
-
-    virtual void remove(const std::string& path) = 0;
+    // Replaces the file at `path` with `bytes` in one step, so that a crash or a full disk never
+    // leaves a half-written file. False when that failed; the old file is then as it was.
+    virtual bool replaceFile(const std::string& path, const std::string& bytes) = 0;
 };
 
-// The real file system (POSIX calls).
+// The real file system (POSIX calls). A save follows symbolic links to the file they lead to,
+// writes "<file>.tmp" beside that file, flushes it and renames it over the file, keeping the
+// file's permissions; the links stay. A file without write permission is not replaced: its
+// read-only setting is the player's wish. Saves into one folder take turns, so two programs
+// saving at once never share the temporary file, and each save first removes what a killed one
+// left behind: at most one temporary file can ever remain.
 class PosixFileSystem : public FileSystem {
 public:
     ReadResult readFile(const std::string& path, std::string& bytes) override;
-    std::string writeTemporary(const std::string& target, const std::string& bytes) override;
-    bool replace(const std::string& from, const std::string& to) override;
-    void remove(const std::string& path) override;
+    bool replaceFile(const std::string& path, const std::string& bytes) override;
+
+protected:
+    // The steps that a full disk or a crash interrupts, apart so that tests can make them fail.
+    virtual bool writeAll(int fd, const std::string& bytes);
+    virtual bool rename(int folder, const std::string& from, const std::string& to);
 };
 
 // One shared instance of the real file system.

@@ -9,9 +9,11 @@ namespace zandor {
 
 IniFile IniFile::open(std::string path, FileSystem& fs) {
     IniFile file(std::move(path), fs);
-    if (fs.readFile(file.path_, file.text_) == ReadResult::Failed) {
-        file.text_.clear();
+    std::string bytes;
+    if (fs.readFile(file.path_, bytes) == ReadResult::Failed) {
         file.readable_ = false;
+    } else {
+        file.file_ = decodeFile(std::move(bytes));
     }
     return file;
 }
@@ -22,7 +24,8 @@ std::size_t IniFile::getString(std::string_view section, std::string_view key,
     if (size == 0) {
         return 0;
     }
-    const std::optional<std::string> value = ini::findValue(text_, section, key);
+    const std::optional<std::string> value =
+        ini::findValue(file_.text, asInFile(section), asInFile(key));
     const std::string_view chosen =
         value ? std::string_view(*value) : ini::readDefault(defaultValue);
     const std::size_t count = std::min(chosen.size(), size - 1);
@@ -32,27 +35,22 @@ std::size_t IniFile::getString(std::string_view section, std::string_view key,
 }
 
 bool IniFile::setString(std::string_view section, std::string_view key, std::string_view value) {
-    std::optional<std::string> edited = ini::setValue(text_, section, key, value);
+    std::optional<std::string> edited =
+        ini::setValue(file_.text, asInFile(section), asInFile(key), asInFile(value));
     if (!edited) {
         return false;
     }
-    text_ = std::move(*edited);
+    file_.text = std::move(*edited);
     return true;
 }
 
+std::string IniFile::asInFile(std::string_view text) const {
+    return file_.encoding == FileEncoding::Bytes ? std::string(text)
+                                                 : utf16ToUtf8(utf8ToUtf16(text));
+}
+
 bool IniFile::save() {
-    if (!readable_) {
-        return false;
-    }
-    const std::string temporary = fs_->writeTemporary(path_, text_);
-    if (temporary.empty()) {
-        return false;
-    }
-    if (!fs_->replace(temporary, path_)) {
-        fs_->remove(temporary);
-        return false;
-    }
-    return true;
+    return readable_ && fs_->replaceFile(path_, encodeFile(file_));
 }
 
 } // namespace zandor

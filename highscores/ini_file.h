@@ -1,8 +1,10 @@
 // An INI ("profile") file on disk: read keys with a default into a sized buffer, as the
-// platform's private-profile functions do, set keys in memory, and save the file atomically.
+// platform's private-profile functions do, set keys in memory, and save the file atomically in
+// the encoding it was read in.
 #pragma once
 
 #include "highscores/file_system.h"
+#include "highscores/text_encoding.h"
 
 #include <cstddef>
 #include <string>
@@ -27,17 +29,20 @@ public:
     // stay on one line of their own (see ini::setValue).
     bool setString(std::string_view section, std::string_view key, std::string_view value);
 
-    // Replaces the file on disk with the text in memory, atomically: a temporary file in the
-    // same folder, flushed, then renamed over the old one. False when that failed; the old file
-    // is then untouched.
+    // Replaces the file on disk with the text in memory, atomically (see FileSystem). False when
+    // that failed; the old file is then untouched.
     bool save();
 
 private:
     IniFile(std::string path, FileSystem& fs) : path_(std::move(path)), fs_(&fs) {}
 
+    // The text as the file will hold it: in a UTF-16 file, bytes that are not UTF-8 become
+    // U+FFFD, so that the text in memory is always what a save writes.
+    std::string asInFile(std::string_view text) const;
+
     std::string path_;
     FileSystem* fs_;
-    std::string text_;
+    FileText file_;
     bool readable_ = true;
 };
 

@@ -25,16 +25,10 @@ struct MemoryFileSystem : FileSystem {
         bytes = found == files.end() ? "" : found->second;
         return found == files.end() ? ReadResult::Missing : ReadResult::Read;
     }
-    std::string writeTemporary(const std::string& target, const std::string& bytes) override {
-        files[target + ".tmp"] = bytes;
-        return target + ".tmp";
-    }
-    bool replace(const std::string& from, const std::string& to) override {
-        files[to] = files[from];
-        files.erase(from);
+    bool replaceFile(const std::string& path, const std::string& bytes) override {
+        files[path] = bytes;
         return true;
     }
-    void remove(const std::string& path) override { files.erase(path); }
 };
 
 } // namespace zandor::fuzz

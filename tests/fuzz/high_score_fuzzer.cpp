@@ -1,8 +1,10 @@
 // Random score texts: a score reads back from its decimal and lies within a half of the text's
-// number. Random tables: a new entry reads back as written (trimmed, on one line, cut to 253).
+// number. Random tables: a new entry reads back as written (trimmed, on one line, cut to 253;
+// in a UTF-16 file, bytes that are not UTF-8 read back as U+FFFD).
 #include "fuzz_support.h"
 #include "highscores/high_score_store.h"
 #include "highscores/score_text.h"
+#include "highscores/text_encoding.h"
 #include "highscores/text_rules.h"
 
 #include <cmath>
@@ -26,6 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     fuzz::MemoryFileSystem fs;
     fs.files[fuzz::kPath] = in.ConsumeRandomLengthString(1024);
+    const bool utf16 = decodeFile(fs.files[fuzz::kPath]).encoding != FileEncoding::Bytes;
     NoDialog dialog;
     Module2 store(dialog, fs), reread(dialog, fs);
     store.ini_file = fuzz::kPath;
@@ -39,9 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (char& c : oneLine) {
             c = c == '\r' || c == '\n' || c == '\0' ? ' ' : c;
         }
-        const std::string value =
-            (std::to_string(store.hiscores[i].score) + ";" + std::string(trimValueBlanks(oneLine)))
-                .substr(0, 253);
+        std::string value =
+            std::to_string(store.hiscores[i].score) + ";" + std::string(trimValueBlanks(oneLine));
+        value = (utf16 ? utf16ToUtf8(utf8ToUtf16(value)) : value).substr(0, 253);
         check(reread.hiscores[i].score == store.hiscores[i].score);
         check(reread.hiscores[i].name == value.substr(value.find(';') + 1));
     }

@@ -1,8 +1,10 @@
 // Random INI text with random writes: a written key reads back as written (trimmed and
-// unquoted), another key keeps its value, and every line the write did not touch stays as it was.
+// unquoted), another key keeps its value, every line the write did not touch stays as it was,
+// and a UTF-16 file stays UTF-16 of its byte order.
 #include "fuzz_support.h"
 #include "highscores/ini_file.h"
 #include "highscores/ini_text.h"
+#include "highscores/text_encoding.h"
 #include "highscores/text_rules.h"
 
 #include <algorithm>
@@ -50,6 +52,11 @@ void checkUntouchedLines(const std::string& before, const std::string& after) {
     check(head + tail == old.size() || old[head].find('=') != std::string::npos);
 }
 
+// A text as a file in `encoding` holds it: in UTF-16, bytes that are not UTF-8 become U+FFFD.
+std::string inFile(const std::string& text, FileEncoding encoding) {
+    return encoding == FileEncoding::Bytes ? text : utf16ToUtf8(utf8ToUtf16(text));
+}
+
 std::string readBack(const std::string& value) {
     std::string_view v = trimValueBlanks(value);
     if (v.size() >= 2 && v.front() == v.back() && (v.front() == '"' || v.front() == '\'')) {
@@ -63,17 +70,25 @@ std::string readBack(const std::string& value) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
     fuzz::MemoryFileSystem fs;
-    std::string& text = fs.files[fuzz::kPath] = in.ConsumeRandomLengthString(2048);
+    std::string& bytes = fs.files[fuzz::kPath] = in.ConsumeRandomLengthString(2048);
+    check(encodeFile(decodeFile(bytes)) == bytes);
     while (in.remaining_bytes() > 0) {
-        const std::string section = in.ConsumeRandomLengthString(12);
-        const std::string key = in.ConsumeRandomLengthString(12);
-        const std::string value = in.ConsumeRandomLengthString(24);
+        const FileText old = decodeFile(bytes);
+        const std::string givenSection = in.ConsumeRandomLengthString(12);
+        const std::string givenKey = in.ConsumeRandomLengthString(12);
+        const std::string givenValue = in.ConsumeRandomLengthString(24);
+        const std::string section = inFile(givenSection, old.encoding);
+        const std::string key = inFile(givenKey, old.encoding);
+        const std::string value = inFile(givenValue, old.encoding);
         const std::string other = key + "x"; // never the same key, even after trimming
-        const std::string before = text;
+        const std::string& before = old.text;
         IniFile file = IniFile::open(fuzz::kPath, fs);
         const bool valid = ini::isValidSectionName(section) && ini::isValidKeyName(key) &&
                            ini::isValidValue(value);
-        check(file.setString(section, key, value) == valid && file.save());
+        check(file.setString(givenSection, givenKey, givenValue) == valid && file.save());
+        const FileText now = decodeFile(bytes);
+        const std::string& text = now.text;
+        check(now.encoding == old.encoding && now.oddByte == old.oddByte);
         check(valid ? ini::findValue(text, section, key) == readBack(value) : text == before);
         check(ini::findValue(text, section, other) == ini::findValue(before, section, other));
         checkUntouchedLines(before, text);

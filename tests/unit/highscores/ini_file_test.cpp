@@ -1,13 +1,16 @@
-// The INI file: the reading rules, byte-exact edits, and atomic saves that never
-// damage the old file when a step fails.
+// The INI file: the reading rules, byte-exact edits, UTF-16 files, and atomic saves that follow
+// links, respect read-only files and never damage the old file or leave temporary files about.
 #include "highscores/ini_file.h"
 #include "highscores/ini_text.h"
 #include "support.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <optional>
+#include <set>
+#include <sys/wait.h>
 #include <tuple>
 #include <utility>
 
@@ -84,41 +87,178 @@ TEST(IniFile, ReadsADefaultWithoutTrailingSpacesAndOnePairOfQuotesCutToTheBuffer
     }
 }
 
+// The bytes of UTF-16 text in either byte order.
+std::string utf16Bytes(std::u16string_view units, bool littleEndian) {
+    std::string bytes;
+    for (const char16_t unit : units) {
+        const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
+        bytes.append({littleEndian ? low : high, littleEndian ? high : low});
+    }
+    return bytes;
+}
+
+TEST(IniFile, AUtf16FileIsReadAndWrittenInUtf16OfItsByteOrderKeepingEveryOtherCharacter) {
+    test::TempDir dir;
+    const std::string path = dir.file("MYGAME.INI");
+    const std::u16string comment = u"; Zoë 🎲 " + std::u16string(1, 0xDC00); // a lone surrogate
+    const std::u16string before = u"\uFEFF" + comment + u"\r\n[HiScores]\r\nScore1 = '10;Zoë'\r\n";
+    const std::u16string after =
+        u"\uFEFF" + comment + u"\r\n[HiScores]\r\nScore1 = 5;Ünal\r\nScore2=4;🎲\r\n";
+    for (const bool littleEndian : {true, false}) {
+        for (const std::string oddByte : {"", "\x7F"}) { // a damaged end stays as it was
+            test::writeBytes(path, utf16Bytes(before, littleEndian) + oddByte);
+            IniFile file = IniFile::open(path);
+            char buffer[16];
+            const std::size_t n = file.getString("HiScores", "Score1", "", buffer, sizeof buffer);
+            EXPECT_EQ(std::string(buffer, n), u8"10;Zoë");
+            file.setString("HiScores", "Score1", u8"5;Ünal");
+            file.setString("HiScores", "Score2", u8"4;🎲");
+            EXPECT_TRUE(file.save());
+            EXPECT_EQ(test::readBytes(path), utf16Bytes(after, littleEndian) + oddByte)
+                << littleEndian << oddByte.size();
+        }
+    }
+}
+
 // The real file system, with one step of a save made to fail.
 struct FaultyFileSystem : PosixFileSystem {
     std::string fault;
 
     ReadResult readFile(const std::string& path, std::string& bytes) override {
-        return fault == "read" ? ReadResult::Failed : PosixFileSystem::readFile(path, bytes);
+        return fault == "unreadable" ? ReadResult::Failed : PosixFileSystem::readFile(path, bytes);
     }
-    std::string writeTemporary(const std::string& target, const std::string& bytes) override {
-        return fault == "write" ? "" : PosixFileSystem::writeTemporary(target, bytes);
-    }
-    bool replace(const std::string& from, const std::string& to) override {
-        return fault != "rename" && fault != "crash" && PosixFileSystem::replace(from, to);
-    }
-    void remove(const std::string& path) override {
-        if (fault != "crash") { // a crashed program cleans nothing up
-            PosixFileSystem::remove(path);
+
+protected:
+    bool writeAll(int fd, const std::string& bytes) override {
+        if (fault == "disk full") { // halfway
+            PosixFileSystem::writeAll(fd, bytes.substr(0, bytes.size() / 2));
+            return false;
         }
+        return PosixFileSystem::writeAll(fd, bytes);
+    }
+    bool rename(int folder, const std::string& from, const std::string& to) override {
+        if (fault == "killed") {
+            std::_Exit(0); // the program dies with the new file written, before the rename
+        }
+        return fault != "rename" && PosixFileSystem::rename(folder, from, to);
     }
 };
 
-TEST(IniFile, AFailedSaveStepIsReportedAndLeavesTheOldFileUntouched) {
+using Names = std::set<std::string>;
+
+class IniSave : public testing::Test {
+protected:
     test::TempDir dir;
-    const std::string path = dir.file("MYGAME.INI");
+    std::string path = dir.file("MYGAME.INI");
     const std::string original = "; keep me\r\n[HiScores]\r\nScore1 = 10;ANN\r\n[Other]\r\nx=1";
-    test::writeBytes(path, original);
     FaultyFileSystem fs;
-    for (const char* fault : {"read", "write", "rename", "crash"}) {
-        fs.fault = fault;
-        IniFile file = IniFile::open(path, fs);
-        file.setString("HiScores", "Score1", "99;NEW");
-        EXPECT_FALSE(file.save()) << fault;
-        EXPECT_EQ(test::readBytes(path), original) << fault;
-        const auto files = std::filesystem::directory_iterator(dir.path);
-        EXPECT_EQ(std::distance(begin(files), end(files)), fs.fault == "crash" ? 2 : 1) << fault;
+
+    IniSave() { test::writeBytes(path, original); }
+
+    std::string withScore(const std::string& value) const {
+        return "; keep me\r\n[HiScores]\r\nScore1 = " + value + "\r\n[Other]\r\nx=1";
     }
+    bool save(const std::string& at, const std::string& value) {
+        IniFile file = IniFile::open(at, fs);
+        file.setString("HiScores", "Score1", value);
+        return file.save();
+    }
+    // Saves in a child process that is killed in the middle of the save.
+    void saveKilled() {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            fs.fault = "killed";
+            save(path, "1;KILLED");
+            std::_Exit(1);
+        }
+        ::waitpid(child, nullptr, 0);
+    }
+    static Names filesIn(const std::filesystem::path& folder) {
+        Names names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
+    }
+    std::filesystem::perms mode(const std::string& file) const {
+        return std::filesystem::status(file).permissions();
+    }
+};
+
+TEST_F(IniSave, AFailedSaveIsReportedAndLeavesTheOldFileAndItsModeAndNoTemporaryFile) {
+    using std::filesystem::perms;
+    // Tests may run as root, whom permission bits do not stop: no write bit at all must do.
+    const std::pair<const char*, perms> cases[] = {{"unreadable", perms(0640)},
+                                                   {"disk full", perms(0640)},
+                                                   {"rename", perms(0640)},
+                                                   {"", perms(0444)},
+                                                   {"", perms(0500)}};
+    for (const auto& [fault, permissions] : cases) {
+        std::filesystem::permissions(path, permissions);
+        fs.fault = fault;
+        EXPECT_FALSE(save(path, "99;NEW")) << fault << ' ' << int(permissions);
+        EXPECT_EQ(test::readBytes(path), original) << fault << ' ' << int(permissions);
+        EXPECT_EQ(mode(path), permissions) << fault;
+        EXPECT_EQ(filesIn(dir.path), Names{"MYGAME.INI"}) << fault << ' ' << int(permissions);
+    }
+}
+
+TEST_F(IniSave, ASaveKeepsTheModeAndClearsWhatKilledSavesLeftBehind) {
+    std::filesystem::permissions(path, std::filesystem::perms(0604));
+    // Temporary files of earlier versions: of a program gone, and of one still saving.
+    const std::string gone = "MYGAME.INI.tmp-999999999-1";
+    const std::string running = "MYGAME.INI.tmp-" + std::to_string(::getpid()) + "-1";
+    test::writeBytes(dir.file(gone), "x");
+    test::writeBytes(dir.file(running), "x");
+    saveKilled();
+    saveKilled();
+    EXPECT_EQ(test::readBytes(path), original);
+    EXPECT_EQ(filesIn(dir.path), (Names{"MYGAME.INI", "MYGAME.INI.tmp", running}));
+    EXPECT_TRUE(save(path, "99;NEW"));
+    EXPECT_EQ(test::readBytes(path), withScore("99;NEW"));
+    EXPECT_EQ(mode(path), std::filesystem::perms(0604));
+    EXPECT_EQ(filesIn(dir.path), (Names{"MYGAME.INI", running}));
+}
+
+TEST_F(IniSave, ASaveFollowsLinksToTheFileTheyLeadToAndKeepsThem) {
+    namespace fs = std::filesystem;
+    fs::create_directory(dir.path / "real");
+    fs::rename(path, dir.path / "real/scores.ini");
+    fs::create_symlink(dir.path / "real/scores.ini", dir.path / "second");
+    fs::create_symlink("second", path);                       // a link to a link
+    fs::create_symlink("real/new.ini", dir.path / "NEW.INI"); // a link to no file yet
+    fs::create_symlink("LOOP.INI", dir.path / "LOOP.INI");
+    EXPECT_TRUE(save(path, "99;NEW"));
+    EXPECT_TRUE(save(dir.file("NEW.INI"), "1;A"));
+    EXPECT_FALSE(save(dir.file("LOOP.INI"), "1;A"));
+    EXPECT_EQ(test::readBytes(dir.file("real/scores.ini")), withScore("99;NEW"));
+    EXPECT_EQ(test::readBytes(dir.file("real/new.ini")), "[HiScores]\nScore1=1;A\n");
+    for (const char* link : {"MYGAME.INI", "second", "NEW.INI", "LOOP.INI"}) {
+        EXPECT_TRUE(fs::is_symlink(dir.path / link)) << link;
+    }
+    EXPECT_EQ(filesIn(dir.path), (Names{"LOOP.INI", "MYGAME.INI", "NEW.INI", "real", "second"}));
+    EXPECT_EQ(filesIn(dir.path / "real"), (Names{"new.ini", "scores.ini"}));
+}
+
+TEST_F(IniSave, TwoProgramsSavingAtOnceTakeTurns) {
+    constexpr int kSaves = 20;
+    const pid_t child = ::fork();
+    const std::string who = child == 0 ? "CHILD" : "PARENT";
+    int failed = 0;
+    for (int i = 0; i < kSaves; ++i) {
+        failed += save(path, std::to_string(i) + ";" + who) ? 0 : 1;
+    }
+    if (child == 0) {
+        std::_Exit(failed);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    EXPECT_EQ(failed, 0);
+    EXPECT_EQ(status, 0);
+    const std::string last = std::to_string(kSaves - 1);
+    const std::string text = test::readBytes(path);
+    EXPECT_TRUE(text == withScore(last + ";CHILD") || text == withScore(last + ";PARENT")) << text;
+    EXPECT_EQ(filesIn(dir.path), Names{"MYGAME.INI"});
 }
 
 } // namespace
