@@ -116,7 +116,7 @@ TEST_F(HighScoreStore, DamagedValuesKeepWhatTheRowHeldAndLongOnesReadCut) {
 TEST_F(HighScoreStore, NamesAreStoredTrimmedOnOneLineAndReadBackWhole) {
     load("[HiScores]\nScore1=\n");
     store.AddHighScore(" ANN ", 30);
-    store.AddHighScore("A;B", 20);
+    store.AddHighScore("A;B\f", 20); // a blank a read would trim
     store.AddHighScore(std::string("EVE\r\n[HiScores]\nScore1=9;X\0Z", 28), -5);
     const std::string eve = "EVE  [HiScores] Score1=9;X Z";
     EXPECT_EQ(test::readBytes(path),
