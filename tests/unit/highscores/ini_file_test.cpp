@@ -101,7 +101,8 @@ TEST(IniFile, AUtf16FileIsReadAndWrittenInUtf16OfItsByteOrderKeepingEveryOtherCh
     test::TempDir dir;
     const std::string path = dir.file("MYGAME.INI");
     const std::u16string comment = u"; Zoë 🎲 " + std::u16string(1, 0xDC00); // a lone surrogate
-    const std::u16string before = u"\uFEFF" + comment + u"\r\n[HiScores]\r\nScore1 = '10;Zoë'\r\n";
+    const std::u16string before =
+        u"\uFEFF" + comment + u"\r\n[HiScores]\r\nScore1 = '10;Zoë 🎲'\r\n";
     const std::u16string after =
         u"\uFEFF" + comment + u"\r\n[HiScores]\r\nScore1 = 5;Ünal\r\nScore2=4;🎲\r\n";
     for (const bool littleEndian : {true, false}) {
@@ -110,7 +111,7 @@ TEST(IniFile, AUtf16FileIsReadAndWrittenInUtf16OfItsByteOrderKeepingEveryOtherCh
             IniFile file = IniFile::open(path);
             char buffer[16];
             const std::size_t n = file.getString("HiScores", "Score1", "", buffer, sizeof buffer);
-            EXPECT_EQ(std::string(buffer, n), u8"10;Zoë");
+            EXPECT_EQ(std::string(buffer, n), u8"10;Zoë 🎲");
             file.setString("HiScores", "Score1", u8"5;Ünal");
             file.setString("HiScores", "Score2", u8"4;🎲");
             EXPECT_TRUE(file.save());
