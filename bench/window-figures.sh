@@ -1,0 +1,57 @@
+#!/bin/sh
+# Prints the window's figures side by side on this machine: start-up to the first painted main
+# window against a bare QMainWindow (median of 11 runs), the longest event-loop block during a
+# whole game with sound at speed 0 and 5, resident memory after a game against the bare window,
+# and printing one page to PDF. Runs under a private Xvfb and PulseAudio null sink.
+# Usage: bench/window-figures.sh [BUILD_DIR]   (default build/default; builds nothing)
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build/default}
+bench=$build/bench/window-bench
+timing=$build/tests/audio/wav-timing
+for program in "$bench" "$timing"; do
+    if [ ! -x "$program" ]; then
+        echo "no $program: build the window-bench and wav-timing targets first" >&2
+        exit 1
+    fi
+done
+
+. "$root/tests/audio/null-sink-server.sh"
+work=$(mktemp -d)
+xvfb=""
+trap 'stop_null_sink_server; [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'exit 1' INT TERM
+
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+until [ -s "$work/display" ]; do sleep 0.05; done
+export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
+export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$work/runtime" && chmod 700 "$work/runtime"
+
+now_ms() { date +%s%3N; }
+median_startup() {
+    for _ in 1 2 3 4 5 6 7 8 9 10 11; do
+        begin=$(now_ms)
+        "$bench" "$1" >/dev/null 2>&1
+        echo $(($(now_ms) - begin))
+    done | sort -n | sed -n 6p
+}
+form=$(median_startup startup)
+bare=$(median_startup startup-bare)
+echo "start-up to first paint: Form1 ${form} ms, bare QMainWindow ${bare} ms" \
+    "($(echo "scale=2; $form / $bare" | bc)x; target <= 1.3x)"
+
+start_null_sink_server "$work/sound" 48000 "$timing"
+bare_rss=$("$bench" startup-bare 2>/dev/null | sed -n 's/rss_kib //p')
+for speed in 0 5; do
+    "$bench" game "$speed" 2>/dev/null | while read -r _ s _ calls _ game _ worst _ rss; do
+        echo "game with sound at speed $s: $calls calls in $game ms, event loop blocked at most" \
+            "$worst ms (target <= 50 ms); resident $((rss / 1024)) MiB after it," \
+            "bare window $((bare_rss / 1024)) MiB ($(echo "scale=2; $rss / $bare_rss" | bc)x;" \
+            "target <= 1.5x)"
+    done
+done
+"$bench" print 2>/dev/null | while read -r _ ms _ kib _ ok; do
+    echo "print one page to PDF: $ms ms, $kib KiB (ok=$ok; target <= 100 ms, <= 200 KB)"
+done

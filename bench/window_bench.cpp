@@ -1,0 +1,163 @@
+// Figures for the window: start-up to the first painted window, the longest time the event loop
+// is blocked during a game, resident memory after a game, and printing one page to PDF. Each
+// run measures one thing and prints one line; bench/window-figures.sh runs them side by side.
+#include "engine/random_source.h"
+#include "platform/qt/wave_player.h"
+#include "platform/qt/window_printer.h"
+#include "shell/data_folder.h"
+#include "shell/main_window_controller.h"
+#include "ui/form1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+// Resident set size in KiB.
+long residentKiB() {
+    QFile status("/proc/self/status");
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').first().toLong();
+        }
+    }
+    return -1;
+}
+
+// Quits once the window has painted for the first time.
+class FirstPaint : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+};
+
+// Records the worst lateness of a 10 ms heartbeat: how long the event loop was blocked.
+class Heartbeat : public QObject {
+public:
+    Heartbeat() {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            const qint64 gap = clock_.restart();
+            worst = std::max(worst, gap - kPeriod);
+        });
+        timer_.setTimerType(Qt::PreciseTimer);
+        timer_.start(kPeriod);
+        clock_.start();
+    }
+    static constexpr int kPeriod = 10;
+    qint64 worst = 0;
+
+private:
+    QTimer timer_;
+    QElapsedTimer clock_;
+};
+
+// Closes each announcement after a short look, as a quick player would.
+void answerAnnouncements() {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+        }
+    });
+    poll->start(50);
+}
+
+int startup(bool bare, const QString& data) {
+    FirstPaint firstPaint;
+    if (bare) {
+        QMainWindow window;
+        window.installEventFilter(&firstPaint);
+        window.show();
+        QApplication::exec();
+        std::printf("rss_kib %ld\n", residentKiB());
+        return 0;
+    }
+    const zandor::ui::Pictures pictures(QDir(data).filePath("pictures"));
+    zandor::WindowPrinter printer;
+    zandor::ui::Form1 form(pictures, printer);
+    zandor::ClockReseededRandom random;
+    zandor::QtWavePlayer sound;
+    zandor::MainWindowController controller(form, random, sound, data.toStdString());
+    controller.Form_Load();
+    form.installEventFilter(&firstPaint);
+    form.show();
+    QApplication::exec();
+    return 0;
+}
+
+int game(int speed, const QString& data) {
+    const zandor::ui::Pictures pictures(QDir(data).filePath("pictures"));
+    zandor::WindowPrinter printer;
+    zandor::ui::Form1 form(pictures, printer);
+    zandor::ClockReseededRandom random;
+    zandor::QtWavePlayer sound;
+    zandor::MainWindowController controller(form, random, sound, data.toStdString());
+    controller.Form_Load();
+    form.show();
+    form.findChild<QSlider*>("Slider1")->setValue(speed);
+    form.findChild<QAbstractButton*>("sel3_1")->click();
+    answerAnnouncements();
+    Heartbeat heartbeat;
+    QElapsedTimer clock;
+    clock.start();
+    form.findChild<QAbstractButton*>("StartButton")->click();
+    std::printf("speed %d calls %d game_ms %lld worst_block_ms %lld rss_kib %ld\n", speed,
+                75 - controller.game().state().maxrecord + 1,
+                static_cast<long long>(clock.elapsed()), static_cast<long long>(heartbeat.worst),
+                residentKiB());
+    return 0;
+}
+
+int print(const QString& data) {
+    const zandor::ui::Pictures pictures(QDir(data).filePath("pictures"));
+    QTemporaryDir folder;
+    zandor::WindowPrinter printer;
+    zandor::ui::Form1 form(pictures, printer);
+    form.show();
+    QCoreApplication::processEvents();
+    const QString path = folder.filePath("page.pdf");
+    printer.printer().setOutputFileName(path);
+    QElapsedTimer clock;
+    clock.start();
+    const auto outcome = printer.print(form.clientAreaImage());
+    const qint64 ms = clock.elapsed();
+    std::printf("print_ms %lld pdf_kib %lld ok %d\n", static_cast<long long>(ms),
+                QFileInfo(path).size() / 1024,
+                outcome.kind == zandor::PrintOutcome::Kind::Printed ? 1 : 0);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setStyle("Fusion");
+    const QStringList args = QApplication::arguments();
+    const QString mode = args.value(1);
+    const QString data = zandor::dataFolder(QApplication::applicationDirPath() + "/..");
+    if (mode == "startup-bare" || mode == "startup") {
+        return startup(mode == "startup-bare", data);
+    }
+    if (mode == "game") {
+        return game(args.value(2).toInt(), data);
+    }
+    if (mode == "print") {
+        return print(data);
+    }
+    std::fprintf(stderr, "usage: window-bench startup|startup-bare|game SPEED|print\n");
+    return 2;
+}
