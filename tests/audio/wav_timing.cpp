@@ -10,6 +10,7 @@
 //       minus the moment the sound's last sample was played, in milliseconds.
 #include "platform/qt/held_input_wait.h"
 #include "platform/qt/wave_player.h"
+#include "platform/wave_file.h"
 #include "recording.h"
 
 #include <QCoreApplication>
@@ -25,7 +26,9 @@ using zandor::audiotest::steadySeconds;
 
 namespace {
 
-constexpr int pauseBetweenCallsMs = 150;
+// Long enough that the window searched for one call's sound never reaches the next one.
+constexpr int pauseBetweenCallsMs = 300;
+constexpr int loudness = 330; // about -40 dBFS, as the recording's spans use
 
 int stamp(const char* rawPath, const char* logPath) {
     FILE* raw = std::fopen(rawPath, "wb");
@@ -57,6 +60,17 @@ struct Call {
     double returned;
 };
 
+// How long a file goes on after its last loud sample (a fading tail, trailing silence): the
+// recording shows where the loud part ended, and the sound really ends this much later.
+double quietTailSeconds(const std::string& path, int rate) {
+    const zandor::PcmSound sound = zandor::readWaveFile(path, 1, rate);
+    std::size_t last = sound.samples.size();
+    while (last > 0 && std::abs(sound.samples[last - 1]) < loudness) {
+        --last;
+    }
+    return double(sound.samples.size() - last) / rate;
+}
+
 double percentile(std::vector<double> values, double fraction) {
     std::sort(values.begin(), values.end());
     return values[std::size_t(fraction * double(values.size() - 1) + 0.5)];
@@ -74,13 +88,15 @@ int measure(const std::string& dir, int rate, int calls, const std::vector<std::
     const Recording recording = Recording::load(dir, rate, steadySeconds() + 0.1);
     std::vector<double> lateMs;
     for (std::size_t i = 0; i < made.size(); ++i) {
-        const double next = i + 1 < made.size() ? made[i + 1].start : made[i].returned + 1.0;
-        const auto spans = recording.spans(made[i].start, next);
+        // Until half-way through the pause: a call that returned that early is reported too.
+        const double until = made[i].returned + pauseBetweenCallsMs / 2000.0;
+        const auto spans = recording.spans(made[i].start, until);
         if (spans.empty()) {
             std::printf("call %zu: no sound recorded\n", i + 1);
             continue;
         }
-        lateMs.push_back((made[i].returned - spans.back().end) * 1000.0);
+        const double end = spans.back().end + quietTailSeconds(files[i % files.size()], rate);
+        lateMs.push_back((made[i].returned - end) * 1000.0);
         std::printf("call %zu: returned %+.1f ms after the end\n", i + 1, lateMs.back());
     }
     if (lateMs.empty()) {
