@@ -1,20 +1,29 @@
 #include "ui/cell_label.h"
 
+#include "ui/look.h"
 #include "ui/twips.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace zandor::ui {
 
 CellLabel::CellLabel(const QString& caption, Rgb back, Rgb fore, bool bordered, QWidget* parent)
-    : QLabel(caption, parent), back_(back), fore_(fore) {
+    : QLabel(caption, parent), back_(back) {
     setAlignment(Qt::AlignCenter);
-    setAutoFillBackground(true);
     if (bordered) {
         setFrameStyle(QFrame::Box | QFrame::Plain);
         setLineWidth(1);
     }
-    applyColours();
+    // Most cells draw in their frame's text colour; giving each of the hundreds of cells its
+    // own palette would slow the window's start noticeably.
+    if (fore != kBlack) {
+        QPalette colours = palette();
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            colours.setColor(group, QPalette::WindowText, toQColor(fore));
+        }
+        setPalette(colours);
+    }
 }
 
 void CellLabel::setBackColor(Rgb colour) {
@@ -22,16 +31,12 @@ void CellLabel::setBackColor(Rgb colour) {
         return;
     }
     back_ = colour;
-    applyColours();
+    update();
 }
 
-void CellLabel::applyColours() {
-    QPalette colours = palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        colours.setColor(group, QPalette::Window, toQColor(back_));
-        colours.setColor(group, QPalette::WindowText, toQColor(fore_));
-    }
-    setPalette(colours);
+void CellLabel::paintEvent(QPaintEvent* event) {
+    QPainter(this).fillRect(rect(), toQColor(back_));
+    QLabel::paintEvent(event);
 }
 
 // A click is a press and a release on the same cell, as on any button.

@@ -1,5 +1,5 @@
-// A bordered label with its own fixed colours that reports clicks: a card cell, a scoreboard
-// cell, a column header or the called-number display.
+// A bordered label with its own fixed background colour that reports clicks: a card cell, a
+// scoreboard cell, a column header or the called-number display.
 #pragma once
 
 #include "engine/game_view.h"
@@ -20,14 +20,12 @@ signals:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void applyColours();
-
     Rgb back_;
-    Rgb fore_;
     bool pressed_ = false;
 };
 

@@ -83,8 +83,7 @@ QRadioButton* Form1::option(Ctl control, int index) const {
     case Ctl::sel1:
     case Ctl::sel2:
     case Ctl::sel3:
-        return index == 1 ? sel_[static_cast<int>(control) - static_cast<int>(Ctl::sel0)]
-                          : nullptr;
+        return index == 1 ? sel_[static_cast<int>(control) - static_cast<int>(Ctl::sel0)] : nullptr;
     case Ctl::selgametype:
         return index >= 0 && index < kGameTypes ? selgametype[index] : nullptr;
     default:

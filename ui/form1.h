@@ -69,7 +69,7 @@ public:
 signals:
     void startClicked();
     void pauseClicked();
-    void printClicked(); // the Print button and File, Print
+    void printClicked();              // the Print button and File, Print
     void cardCountClicked(int cards); // sel0..sel3
     void autoManualClicked();
     void cellClicked(Ctl grid, int index); // Label3/4/5, cell 1..25

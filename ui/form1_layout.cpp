@@ -97,8 +97,8 @@ void Form1::buildMenus() {
 
     QMenu* mnuHelp = menuBar()->addMenu("&Help");
     mnuHelp->setObjectName("mnuHelp");
-    for (auto [name, caption] : {std::pair{"mnuHelpContents", "&Contents"},
-                                 std::pair{"mnuHelpAbout", "&About"}}) {
+    for (auto [name, caption] :
+         {std::pair{"mnuHelpContents", "&Contents"}, std::pair{"mnuHelpAbout", "&About"}}) {
         QAction* item = mnuHelp->addAction(caption);
         item->setObjectName(name);
         item->setEnabled(false); // the help window and the About box come later
@@ -150,7 +150,8 @@ void Form1::buildCardCount(FramePanel* frame1) {
         button->setToolTip(toolTip);
         fixColours(button, kLightBlue, kWhite);
         place(button, {design.left, 240, design.width, 195});
-        connect(button, &QRadioButton::clicked, this, [this, cards] { emit cardCountClicked(cards); });
+        connect(button, &QRadioButton::clicked, this,
+                [this, cards] { emit cardCountClicked(cards); });
         sel_[cards] = button;
     }
     sel_[0]->setChecked(true);
@@ -175,13 +176,14 @@ void Form1::buildButtons(FramePanel* frame1) {
     connect(pausebutton, &QPushButton::clicked, this, &Form1::pauseClicked);
     scorebutton = pictureButton("scorebutton", pictures_.scoresIcon(), "High Scores", 6600, frame1);
     scorebutton->setEnabled(false); // the high-score dialog comes later, with Hi-Scores
-    PrintButton = pictureButton("PrintButton", pictures_.printerIcon(), "Print Cards", 7320, frame1);
+    PrintButton =
+        pictureButton("PrintButton", pictures_.printerIcon(), "Print Cards", 7320, frame1);
     connect(PrintButton, &QPushButton::clicked, this, &Form1::printClicked);
 }
 
 void Form1::buildScoreBoard(QWidget* picture) {
-    auto* ScoreBoard = new FramePanel("Scoreboard", kLightYellow, kBlack,
-                                      FramePanel::Border::Flat, picture);
+    auto* ScoreBoard =
+        new FramePanel("Scoreboard", kLightYellow, kBlack, FramePanel::Border::Flat, picture);
     ScoreBoard->setObjectName("ScoreBoard");
     place(ScoreBoard, {420, 1440, 7935, 2175});
     for (int row = 0; row < 5; ++row) {
@@ -192,8 +194,8 @@ void Form1::buildScoreBoard(QWidget* picture) {
         const int column = (n - 1) % 15;
         auto* cell = new CellLabel(QString::number(n), kWhite, kBlack, true, ScoreBoard);
         cell->setObjectName(QString("Label1_%1").arg(n));
-        cell->setGeometry(twipsRect(660 + kColumnPitch * column, 240 + kRowPitch * row,
-                                    kCellWidth, kCellHeight));
+        cell->setGeometry(
+            twipsRect(660 + kColumnPitch * column, 240 + kRowPitch * row, kCellWidth, kCellHeight));
         Label1[n] = cell;
     }
 }
@@ -202,14 +204,14 @@ void Form1::buildCards(QWidget* picture) {
     constexpr Ctl kGrids[kCardGrids] = {Ctl::Label3, Ctl::Label4, Ctl::Label5};
     for (int card = 0; card < kCardGrids; ++card) {
         const CardDesign& design = kCardDesigns[card];
-        auto* panel = new FramePanel(design.caption, kLightYellow, kBlack,
-                                     FramePanel::Border::Flat, picture);
+        auto* panel =
+            new FramePanel(design.caption, kLightYellow, kBlack, FramePanel::Border::Flat, picture);
         panel->setObjectName(design.frameName);
         place(panel, design.rect);
         cardFrames_[card] = panel;
         for (int column = 0; column < 5; ++column) {
-            columnHeader(design.firstHeader + design.headerStep * column, column, 120 + kColumnPitch * column,
-                   240, panel);
+            columnHeader(design.firstHeader + design.headerStep * column, column,
+                         120 + kColumnPitch * column, 240, panel);
         }
         for (int i = 1; i <= kCellCount; ++i) {
             const int column = (i - 1) / 5;
@@ -219,15 +221,16 @@ void Form1::buildCards(QWidget* picture) {
             cell->setGeometry(twipsRect(120 + kColumnPitch * column, 600 + kRowPitch * row,
                                         kCellWidth, kCellHeight));
             const Ctl grid = kGrids[card];
-            connect(cell, &CellLabel::clicked, this, [this, grid, i] { emit cellClicked(grid, i); });
+            connect(cell, &CellLabel::clicked, this,
+                    [this, grid, i] { emit cellClicked(grid, i); });
             cards_[card][i] = cell;
         }
     }
 }
 
 void Form1::buildGameTypes(QWidget* client) {
-    auto* Frame2 = new FramePanel("Game Type", kLightYellow, kBlack, FramePanel::Border::Etched,
-                                  client);
+    auto* Frame2 =
+        new FramePanel("Game Type", kLightYellow, kBlack, FramePanel::Border::Etched, client);
     Frame2->setObjectName("Frame2");
     place(Frame2, {8640, 240, 1455, 3135});
     Frame2->raise(); // over the right-hand side of the background picture
@@ -242,8 +245,8 @@ void Form1::buildGameTypes(QWidget* client) {
 }
 
 void Form1::buildSpeed(QWidget* picture) {
-    auto* Frame3 = new FramePanel("Caller Speed", kLightYellow, kBlack, FramePanel::Border::Flat,
-                                  picture);
+    auto* Frame3 =
+        new FramePanel("Caller Speed", kLightYellow, kBlack, FramePanel::Border::Flat, picture);
     Frame3->setObjectName("Frame3");
     place(Frame3, {8640, 3660, 1455, 1095});
     Slider1 = new QSlider(Qt::Horizontal, Frame3);

@@ -2,11 +2,11 @@
 // scaling takes it from there.
 #pragma once
 
+#include "engine/game_view.h"
+
 #include <QColor>
 #include <QRect>
 #include <cmath>
-
-#include "engine/game_view.h"
 
 namespace zandor::ui {
 

@@ -9,12 +9,19 @@
 namespace zandor {
 
 WindowPrinter::WindowPrinter(QString pdfFolder)
-    : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
-      pdfFolder_(pdfFolder.isEmpty()
+    : pdfFolder_(pdfFolder.isEmpty()
                      ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                      : std::move(pdfFolder)) {}
 
+QPrinter& WindowPrinter::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *printer_;
+}
+
 PrintOutcome WindowPrinter::print(const QImage& page) {
+    printer();
     // Without a printer Qt quietly makes the printer a PDF writer with no file to write to.
     const bool toFile = !printer_->outputFileName().isEmpty();
     if (!toFile && QPrinterInfo::availablePrinters().isEmpty()) {

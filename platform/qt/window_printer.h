@@ -20,8 +20,9 @@ public:
     // pdfFolder: where a page goes when there is no printer (the documents folder by default).
     explicit WindowPrinter(QString pdfFolder = QString());
 
-    // The printer that prints use; the printer dialog changes its settings.
-    QPrinter& printer() { return *printer_; }
+    // The printer that prints use; the printer dialog changes its settings. Made on first use:
+    // opening the print system costs start-up time and memory a game may never need.
+    QPrinter& printer();
 
     PrintOutcome print(const QImage& page);
 

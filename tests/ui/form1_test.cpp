@@ -195,9 +195,9 @@ void Form1Test::headersAndBoardEnds() {
         const char* parent;
         const char* letter;
         int left;
-    } headers[] = {{"Label2_9", "GAME1", "B", 120},  {"Label2_5", "GAME1", "O", 2040},
-                   {"Label2_10", "Game2", "B", 120}, {"Label2_14", "Game2", "O", 2040},
-                   {"Label2_15", "Game3", "B", 120}, {"Label2_0", "ScoreBoard", "B", 180},
+    } headers[] = {{"Label2_9", "GAME1", "B", 120},     {"Label2_5", "GAME1", "O", 2040},
+                   {"Label2_10", "Game2", "B", 120},    {"Label2_14", "Game2", "O", 2040},
+                   {"Label2_15", "Game3", "B", 120},    {"Label2_0", "ScoreBoard", "B", 180},
                    {"Label2_4", "ScoreBoard", "O", 180}};
     for (const auto& header : headers) {
         ui::CellLabel* label = table.cell(header.name);
@@ -253,9 +253,10 @@ void Form1Test::menusHaveTheirAccessKeysAndNoShortcuts() {
         const char* name;
         const char* caption;
         bool enabled;
-    } items[] = {{"score", "&Hi-Scores", false},       {"mnuFilePageSetup", "Page Set&up", false},
-                 {"mnuFilePrint", "&Print", true},      {"mnuFileExit", "E&xit", true},
-                 {"mnuHelpContents", "&Contents", false}, {"mnuHelpAbout", "&About", false}};
+    } items[] = {
+        {"score", "&Hi-Scores", false},          {"mnuFilePageSetup", "Page Set&up", false},
+        {"mnuFilePrint", "&Print", true},        {"mnuFileExit", "E&xit", true},
+        {"mnuHelpContents", "&Contents", false}, {"mnuHelpAbout", "&About", false}};
     for (const auto& item : items) {
         auto* action = table.form.findChild<QAction*>(item.name);
         QVERIFY2(action != nullptr, item.name);
@@ -340,8 +341,9 @@ void Form1Test::wholeGamesEndInTheChoosingState() {
     const GameState& state = table.controller.game().state();
     QCOMPARE(closer.messages.size() + closer.winnersCards.size(), 1);
     if (state.whowon == "you") {
-        QCOMPARE(closer.messages[0], QString("We have a winner and it was you, Your Balance is now $%1")
-                                         .arg(state.balance));
+        QCOMPARE(
+            closer.messages[0],
+            QString("We have a winner and it was you, Your Balance is now $%1").arg(state.balance));
     } else {
         const QStringList shown = closer.winnersCards[0].split('|');
         QCOMPARE(shown[0], QString::fromStdString(state.whowon) + " is the winner.");

@@ -31,8 +31,8 @@ void ModalCloser::closeActiveModal() {
                 red << QString::number(i);
             }
         }
-        winnersCards << modal->findChild<QLabel*>("Label3b")->text() + "|" + cells.join(",") +
-                            "|" + red.join(",");
+        winnersCards << modal->findChild<QLabel*>("Label3b")->text() + "|" + cells.join(",") + "|" +
+                            red.join(",");
         modal->findChild<QPushButton*>("OKButton")->click();
     }
 }
