@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets. `make test` is the one command a newcomer needs.
-.PHONY: all deps build test asan bench sim fuzz fuzz-ci format format-check clean
+.PHONY: all deps build run test asan bench bench-window bench-sound sim fuzz fuzz-ci format format-check clean
 
 FUZZ_SECONDS ?= 60
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
@@ -13,6 +13,9 @@ build: deps
 	@cmake --preset default >/dev/null
 	@cmake --build --preset default
 
+run: build
+	@./build/default/zandor-bingo
+
 test: build
 	@ctest --preset default
 
@@ -23,6 +26,12 @@ asan: deps
 
 bench: build
 	@./build/default/bench/zandor-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+bench-window: build
+	@./bench/window-figures.sh build/default
+
+bench-sound: build
+	@./bench/sound-timing.sh build/default
 
 sim: build
 	@./build/default/tools/sim/zandor-sim --games 100000 --seed 1 --check

@@ -32,6 +32,8 @@ pulseaudio-utils
 cups
 printer-driver-cups-pdf
 poppler-utils
+bc
+python3
 "
 
 missing=""
