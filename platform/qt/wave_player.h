@@ -24,7 +24,8 @@ public:
     // Returns at once, silently, when the file is missing, unreadable or not a wave file, when
     // the machine has no audio output, when the application is quitting, or when stop() is
     // called. A guard timer (the sound's length plus 1.5 s) ends the wait if the sound server
-    // stalls.
+    // stops playing; a server that is frozen outright (not answering at all) still blocks
+    // inside Qt's QAudioSink::start(), which has no time-out.
     //
     // Calls never overlap: a call made while another is playing (from a timer running inside
     // that call's event loop) first waits until the earlier sound has ended, then plays.
@@ -32,7 +33,8 @@ public:
 
     // Ends the sound in progress at once: the playing call returns, and calls waiting for
     // their turn return without playing. Later calls play normally. For closing the program
-    // during a sound.
+    // during a sound: a window's close handler may run inside the call's event loop, so it
+    // calls stop() there and never destroys the player while a call is in progress.
     void stop();
 
 private:
