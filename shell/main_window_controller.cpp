@@ -7,8 +7,9 @@
 namespace zandor {
 
 MainWindowController::MainWindowController(ui::Form1& form, RandomSource& random,
-                                           SoundPlayer& sound, const std::string& dataFolder)
-    : form_(form), game_(form, random, sound, dataFolder) {
+                                           SoundPlayer& sound, const std::string& dataFolder,
+                                           std::function<void()> endProgram)
+    : game_(form, random, sound, dataFolder), endProgram_(std::move(endProgram)) {
     using ui::Form1;
     connect(&form, &Form1::startClicked, this, [this] { game_.StartButton_Click(); });
     connect(&form, &Form1::pauseClicked, this, [this] { game_.pausebutton_Click(); });
@@ -24,9 +25,12 @@ void MainWindowController::Form_Load() {
 }
 
 void MainWindowController::Form_Unload() {
+    // The game unwinds from wherever it is without touching the window again.
     game_.programEnding();
-    // Leaves every event loop, the nested ones of a running game, a sound or a pause included;
-    // the game then unwinds without touching the window again.
+    endProgram_();
+}
+
+void MainWindowController::defaultEndProgram() {
     QCoreApplication::quit();
 }
 

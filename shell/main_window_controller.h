@@ -5,6 +5,7 @@
 #include "engine/game.h"
 
 #include <QObject>
+#include <functional>
 #include <string>
 
 namespace zandor::ui {
@@ -17,8 +18,13 @@ class MainWindowController : public QObject {
     Q_OBJECT
 public:
     // dataFolder: the folder that holds sounds/ (beside the program, or its installed data).
+    // endProgram: ends the program once the window has closed; by default it leaves every
+    // event loop, the nested ones of a running game, a sound or a pause included.
     MainWindowController(ui::Form1& form, RandomSource& random, SoundPlayer& sound,
-                         const std::string& dataFolder);
+                         const std::string& dataFolder,
+                         std::function<void()> endProgram = defaultEndProgram);
+
+    static void defaultEndProgram();
 
     Game& game() { return game_; }
 
@@ -31,8 +37,8 @@ private:
     void cardCountClicked(int cards);
     void cellClicked(Ctl grid, int index);
 
-    ui::Form1& form_;
     Game game_;
+    std::function<void()> endProgram_;
 };
 
 } // namespace zandor

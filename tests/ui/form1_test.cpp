@@ -29,11 +29,12 @@ public:
     void playSync(const std::string&) override {}
 };
 
-// The window, its game and a seeded caller, built as the program builds them.
+// The window, its game and a seeded caller, built as the program builds them; closing the
+// window ends the game but not the test program.
 struct Table {
     explicit Table(std::uint64_t seed = 1)
         : pictures(ZANDOR_PICTURES), printer(pdfFolder.path()), random(seed),
-          form(pictures, printer), controller(form, random, sound, "") {
+          form(pictures, printer), controller(form, random, sound, "", [] {}) {
         controller.Form_Load();
         form.show();
     }
