@@ -1,0 +1,177 @@
+#!/usr/bin/env python3
+"""Plays Zandor Bingo like a player on a private X display with a window manager.
+
+Usage: play-game.py <path to zandor-bingo>
+
+First run: speed 0, two cards, Start, the announcement closed with Return, the board cleared;
+then a second game closed through the window manager in the middle (exit code 0). Second run:
+File, Exit (exit code 0). Exits 77 (skipped) when Xvfb is not installed.
+"""
+import shutil
+import sys
+import time
+
+sys.path.insert(0, __import__("os").path.dirname(__import__("os").path.abspath(__file__)))
+from xsession import Failure, Session  # noqa: E402
+
+WHITE, RED = 0xFFFFFF, 0xFF0000
+CARD_FRAMES = {"GAME1": (32, 256), "Game2": (216, 256), "Game3": (396, 256)}
+
+
+def board_cell(n):
+    """Client rectangle corner of the scoreboard cell of number n."""
+    k, r = (n - 1) % 15, (n - 1) // 15
+    return 28 + 44 + 32 * k, 96 + 16 + 24 * r
+
+
+def card_cell_points(frame):
+    """Corner points inside every cell of a card, clear of the numbers."""
+    fx, fy = CARD_FRAMES[frame]
+    for c in range(5):
+        for r in range(5):
+            x, y = fx + 8 + 32 * c, fy + 40 + 24 * r
+            yield x + 2, y + 2
+            yield x + 22, y + 14
+
+
+class Player:
+    def __init__(self, session):
+        self.s = session
+
+    def pixel(self, shot, x, y):
+        return shot.pixel(x, y + self.s.menu_height)
+
+    def board(self, shot):
+        """Colours of the 75 scoreboard cells, or a description of the first odd one."""
+        colours = {}
+        for n in range(1, 76):
+            x, y = board_cell(n)
+            a, b = self.pixel(shot, x + 2, y + 2), self.pixel(shot, x + 22, y + 14)
+            colours[n] = a if a == b else None
+        return colours
+
+    def card_shown(self, shot, frame):
+        return all(self.pixel(shot, x, y) == WHITE for x, y in card_cell_points(frame))
+
+    def card_hidden(self, shot, start_shot, frame):
+        """Hidden: the background drawn at the start shows through unchanged."""
+        return all(self.pixel(shot, x, y) == self.pixel(start_shot, x, y)
+                   for x, y in card_cell_points(frame))
+
+    def set_speed(self, key):
+        # Slider1 inside Frame3: a click gives it the focus, Home or End moves it to an end.
+        self.s.click(576 + 8 + 40, 244 + 32 + 13)
+        self.s.keys(self.s.main, key)
+
+    def buy(self, cards):
+        self.s.click(32 + [24, 59, 93, 128][cards] + 6, 32 + 16 + 6)
+
+    def start(self):
+        self.s.click(368 + 18, 36 + 18)
+
+
+def expect(condition, reason):
+    if not condition:
+        raise Failure(reason)
+
+
+def first_game_and_close_mid_game(binary):
+    s = Session(binary)
+    try:
+        p = Player(s)
+        s.start_program()
+        start = s.shot()
+        colours = p.board(start)
+        expect(all(c == WHITE for c in colours.values()),
+               f"the scoreboard is not all white at the start: {colours}")
+        for frame in CARD_FRAMES:
+            expect(not p.card_shown(start, frame), f"{frame} shows before any card was bought")
+
+        p.set_speed("Home")
+        p.buy(2)
+        bought = Session._wait(lambda: (lambda shot: shot if p.card_shown(shot, "Game2")
+                                        else None)(s.shot()), 5,
+                               "Game 2 did not show after buying two cards (sel2)")
+        expect(p.card_shown(bought, "GAME1"), "Game 1 did not show after buying two cards")
+        expect(p.card_hidden(bought, start, "Game3"), "Game 3 shows with only two cards bought")
+
+        began = time.time()
+        p.start()
+        dialog = s.wait_dialog(20)
+        title = s.title(dialog)
+        expect(title in ("Zandor Bingo", "The Winners Card"), f"unexpected window {title!r}")
+        print(f"game 1 announced by {title!r} after {time.time() - began:.1f} s")
+        s.keys(dialog, "Return")
+        Session._wait(lambda: not s.dialogs(), 5, f"Return did not close {title!r}")
+
+        def cleared():
+            shot = s.shot()
+            return shot if all(c == WHITE for c in p.board(shot).values()) and all(
+                p.card_hidden(shot, start, f) for f in CARD_FRAMES) else None
+
+        try:
+            Session._wait(cleared, 5, "")
+        except Failure:
+            shot = s.shot()
+            odd = {n: c for n, c in p.board(shot).items() if c != WHITE}
+            shown = [f for f in CARD_FRAMES if not p.card_hidden(shot, start, f)]
+            raise Failure(f"after the game the window is not cleared: scoreboard cells not "
+                          f"white {odd}, card frames still showing {shown}")
+        expect(s.running(), "the program ended after the first game")
+
+        # Second game, slow, closed by the window manager while numbers are being called.
+        p.set_speed("End")
+        p.buy(3)
+        p.start()
+
+        def some_called():
+            return any(c == RED for c in p.board(s.shot()).values())
+
+        Session._wait(some_called, 10, "no number was called in the second game")
+        expect(not s.dialogs(), "an announcement came up at once in the slow second game")
+        closing = time.time()
+        s._run(["wmctrl", "-i", "-c", hex(s.main)])
+        code = s.wait_exit(5)
+        expect(code == 0, f"closing mid-game ended the program with code {code}\n"
+               + s.program_output())
+        print(f"closed mid-game: exit code 0 after {time.time() - closing:.1f} s")
+    finally:
+        s.close()
+
+
+def file_exit(binary):
+    s = Session(binary)
+    try:
+        s.start_program()
+        s.keys(s.main, "alt+f", "x")
+        code = s.wait_exit(5)
+        expect(code == 0, f"File, Exit ended the program with code {code}\n"
+               + s.program_output())
+        print("File, Exit: exit code 0")
+    finally:
+        s.close()
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__)
+        return 2
+    if shutil.which("Xvfb") is None:
+        print("SKIP: Xvfb is not installed")
+        return 77
+    for tool in ("openbox", "xdotool", "wmctrl", "import", "convert"):
+        if shutil.which(tool) is None:
+            print(f"FAIL: {tool} is not installed (scripts/install-deps.sh installs it)")
+            return 1
+    try:
+        first_game_and_close_mid_game(sys.argv[1])
+        file_exit(sys.argv[1])
+    except Failure as failure:
+        print(f"FAIL: {failure}")
+        return 1
+    print("PASS")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,215 @@
+"""A private X display with a window manager for running Zandor Bingo as a player would.
+
+Shared by the end-to-end test and the screenshot script: starts Xvfb and openbox, starts the
+program from a copy in a temporary folder with its own home and no sound server, finds its
+windows, clicks, types and reads pixels. Everything started here is stopped by close().
+"""
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+TITLES = "^(Zandor Bingo|The Winners Card)$"
+
+
+class Failure(Exception):
+    pass
+
+
+class Session:
+    def __init__(self, binary, width=1280, height=1024):
+        self.tmp = tempfile.mkdtemp(prefix="zandor-e2e-")
+        self.procs = []
+        self.app = None
+        self.shot_index = 0
+        self.display = self._start_xvfb(width, height)
+        self.env = self._environment()
+        self._spawn(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
+                    stderr=subprocess.DEVNULL)
+        self._wait(lambda: self._run(["wmctrl", "-m"], check=False).returncode == 0, 10,
+                   "openbox did not come up")
+        self.folder = os.path.join(self.tmp, "app")
+        os.makedirs(self.folder)
+        shutil.copy2(binary, self.folder)
+        self.binary = os.path.join(self.folder, os.path.basename(binary))
+        for data in ("sounds", "pictures"):
+            source = os.path.join(os.path.dirname(os.path.abspath(binary)), data)
+            if not os.path.isdir(source):
+                raise Failure(f"{source} is missing beside the program")
+            shutil.copytree(source, os.path.join(self.folder, data))
+
+    # --- processes -------------------------------------------------------------------------
+
+    def _start_xvfb(self, width, height):
+        read_end, write_end = os.pipe()
+        self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                     f"{width}x{height}x24", "-nolisten", "tcp"],
+                    pass_fds=(write_end,), stdout=subprocess.DEVNULL,
+                    stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        number = b""
+        deadline = time.time() + 15
+        while not number.endswith(b"\n"):
+            if time.time() > deadline:
+                raise Failure("Xvfb did not report its display")
+            chunk = os.read(read_end, 16)
+            if not chunk:
+                raise Failure("Xvfb exited before reporting its display")
+            number += chunk
+        os.close(read_end)
+        return ":" + number.decode().strip()
+
+    def _environment(self):
+        env = dict(os.environ)
+        for name in ("PULSE_SERVER", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM",
+                     "SESSION_MANAGER", "DBUS_SESSION_BUS_ADDRESS"):
+            env.pop(name, None)
+        home = os.path.join(self.tmp, "home")
+        for sub in ("", "config", "data", "runtime"):
+            os.makedirs(os.path.join(home, sub), mode=0o700, exist_ok=True)
+        client_conf = os.path.join(home, "pulse-client.conf")
+        with open(client_conf, "w") as conf:
+            conf.write("autospawn = no\n")
+        here = os.path.dirname(os.path.abspath(__file__))
+        lsan = env.get("LSAN_OPTIONS", "")
+        env.update({
+            "DISPLAY": self.display,
+            "HOME": home,
+            "XDG_CONFIG_HOME": os.path.join(home, "config"),
+            "XDG_DATA_HOME": os.path.join(home, "data"),
+            "XDG_RUNTIME_DIR": os.path.join(home, "runtime"),
+            "PULSE_CLIENTCONFIG": client_conf,
+            "QT_QPA_PLATFORM": "xcb",
+            # Only for sanitizer builds: X and D-Bus libraries keep allocations for life.
+            "LSAN_OPTIONS": (lsan + ":" if lsan else "")
+            + "suppressions=" + os.path.join(here, "lsan.supp"),
+        })
+        return env
+
+    def _spawn(self, argv, **kwargs):
+        proc = subprocess.Popen(argv, env=getattr(self, "env", None), start_new_session=True,
+                                **kwargs)
+        self.procs.append(proc)
+        return proc
+
+    def _run(self, argv, check=True, timeout=20):
+        env = self.env if hasattr(self, "env") else dict(os.environ, DISPLAY=self.display)
+        result = subprocess.run(argv, env=env, capture_output=True, text=True, timeout=timeout)
+        if check and result.returncode != 0:
+            raise Failure(f"{' '.join(argv)} failed: {result.stderr.strip()}")
+        return result
+
+    @staticmethod
+    def _wait(condition, seconds, reason, step=0.05):
+        deadline = time.time() + seconds
+        while time.time() < deadline:
+            value = condition()
+            if value:
+                return value
+            time.sleep(step)
+        raise Failure(reason)
+
+    def close(self):
+        for proc in reversed(self.procs):
+            if proc.poll() is None:
+                try:
+                    os.killpg(proc.pid, signal.SIGTERM)
+                except ProcessLookupError:
+                    pass
+        for proc in reversed(self.procs):
+            try:
+                proc.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                os.killpg(proc.pid, signal.SIGKILL)
+                proc.wait()
+        shutil.rmtree(self.tmp, ignore_errors=True)
+
+    # --- the program -----------------------------------------------------------------------
+
+    def start_program(self):
+        """Starts the program and returns its main window's id once it shows."""
+        self.log = open(os.path.join(self.tmp, f"program-{len(self.procs)}.log"), "w+")
+        self.app = self._spawn([self.binary], cwd=self.folder, stdout=self.log,
+                               stderr=subprocess.STDOUT)
+        self.main = self._wait(lambda: self._find_windows("^Zandor Bingo$"), 20,
+                               "the main window did not appear")[0]
+        # The splash has gone and the window is drawn when the control panel shows.
+        self._wait(lambda: self._menu_height_or_none(), 10, "the main window was never drawn")
+        self.menu_height = self._menu_height_or_none()
+        return self.main
+
+    def program_output(self):
+        self.log.flush()
+        self.log.seek(0)
+        return self.log.read()[-2000:]
+
+    def wait_exit(self, seconds):
+        try:
+            return self.app.wait(timeout=seconds)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"the program was still running {seconds} s after being closed")
+
+    def running(self):
+        return self.app.poll() is None
+
+    def _find_windows(self, title):
+        result = self._run(["xdotool", "search", "--onlyvisible", "--name", title], check=False)
+        return [int(line) for line in result.stdout.split()]
+
+    def dialogs(self):
+        return [w for w in self._find_windows(TITLES) if w != self.main]
+
+    def wait_dialog(self, seconds):
+        return self._wait(self.dialogs, seconds,
+                          f"no announcement appeared within {seconds} s")[0]
+
+    def title(self, window):
+        return self._run(["xdotool", "getwindowname", str(window)]).stdout.strip()
+
+    # --- input -----------------------------------------------------------------------------
+
+    def click(self, x, y, window=None):
+        """Clicks at client coordinates (below the menu bar) of the main window."""
+        self._run(["xdotool", "mousemove", "--window", str(window or self.main), str(x),
+                   str(y + self.menu_height), "click", "1"])
+
+    def keys(self, window, *keys):
+        self._run(["xdotool", "windowactivate", "--sync", str(window)], check=False)
+        self._run(["xdotool", "key", "--delay", "60", *keys])
+
+    # --- pixels ----------------------------------------------------------------------------
+
+    def shot(self, window=None, path=None):
+        """Captures a window; returns (width, height, rgb bytes)."""
+        if path is None:
+            self.shot_index += 1
+            path = os.path.join(self.tmp, f"shot-{self.shot_index}.png")
+        self._run(["import", "-window", str(window or self.main), path])
+        size = self._run(["identify", "-format", "%w %h", path]).stdout.split()
+        raw = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], capture_output=True,
+                             check=True).stdout
+        return Shot(int(size[0]), int(size[1]), raw)
+
+    def _menu_height_or_none(self):
+        try:
+            picture = self.shot()
+        except (Failure, subprocess.CalledProcessError):
+            return None
+        # Frame1 (light blue) starts 20 pixels below the top of the client area.
+        for y in range(picture.height):
+            if picture.pixel(29, y) == 0x8080FF:
+                return y - 20 if y >= 20 else None
+        return None
+
+
+class Shot:
+    def __init__(self, width, height, raw):
+        self.width, self.height, self.raw = width, height, raw
+
+    def pixel(self, x, y):
+        if not (0 <= x < self.width and 0 <= y < self.height):
+            return None
+        i = (y * self.width + x) * 3
+        return (self.raw[i] << 16) | (self.raw[i + 1] << 8) | self.raw[i + 2]
