@@ -96,7 +96,12 @@ class Session:
 
     def _run(self, argv, check=True, timeout=20):
         env = self.env if hasattr(self, "env") else dict(os.environ, DISPLAY=self.display)
-        result = subprocess.run(argv, env=env, capture_output=True, text=True, timeout=timeout)
+        try:
+            result = subprocess.run(argv, env=env, capture_output=True, text=True,
+                                    timeout=timeout)
+        except subprocess.TimeoutExpired:
+            state = "" if self.app is None or self.running() else " (the program has ended)"
+            raise Failure(f"{' '.join(argv)} hung for {timeout} s{state}")
         if check and result.returncode != 0:
             raise Failure(f"{' '.join(argv)} failed: {result.stderr.strip()}")
         return result
@@ -162,8 +167,13 @@ class Session:
         return [w for w in self._find_windows(TITLES) if w != self.main]
 
     def wait_dialog(self, seconds):
-        return self._wait(self.dialogs, seconds,
-                          f"no announcement appeared within {seconds} s")[0]
+        def found():
+            if not self.running():
+                raise Failure(f"the program ended with code {self.app.returncode}:\n"
+                              + self.program_output())
+            return self.dialogs()
+
+        return self._wait(found, seconds, f"no announcement appeared within {seconds} s")[0]
 
     def title(self, window):
         return self._run(["xdotool", "getwindowname", str(window)]).stdout.strip()
