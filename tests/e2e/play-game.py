@@ -42,7 +42,7 @@ class Player:
         return shot.pixel(x, y + self.s.menu_height)
 
     def board(self, shot):
-        """Colours of the 75 scoreboard cells, or a description of the first odd one."""
+        """Colours of the 75 scoreboard cells (None where a cell's two corners differ)."""
         colours = {}
         for n in range(1, 76):
             x, y = board_cell(n)

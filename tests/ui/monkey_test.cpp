@@ -16,6 +16,8 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -124,8 +126,10 @@ private:
                 QTimer::singleShot(0, this, &Round::pressStart);
             } else if (roll < 50) {
                 click(widget(QString("sel%1_1").arg(pick(4))));
+            } else if (roll < 53) {
+                print(false);
             } else if (roll < 55) {
-                print(roll % 2 == 0);
+                menuCommand();
             } else if (roll < 60) {
                 moveSlider();
             } else {
@@ -166,6 +170,25 @@ private:
             }
         }
         click(reachable[pick(static_cast<int>(reachable.size()))]);
+    }
+
+    // Any enabled command of the File and Help menus but Exit, which only closes rounds.
+    void menuCommand() {
+        QList<QAction*> enabled;
+        for (QMenu* menu : form_.menuBar()->findChildren<QMenu*>()) {
+            for (QAction* action : menu->actions()) {
+                if (action->isEnabled() && !action->isSeparator() &&
+                    action->objectName() != "mnuFileExit") {
+                    enabled << action;
+                }
+            }
+        }
+        QAction* chosen = enabled[pick(static_cast<int>(enabled.size()))];
+        if (chosen->objectName() == "mnuFilePrint") {
+            print(true);
+        } else {
+            chosen->trigger();
+        }
     }
 
     void moveSlider() {
