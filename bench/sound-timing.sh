@@ -6,7 +6,7 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/default}
-timing=$build/tests/audio/wav-timing
+timing=$build/bench/wav-timing
 if [ ! -x "$timing" ]; then
     echo "no $timing: build the wav-timing target first" >&2
     exit 1

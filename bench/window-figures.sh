@@ -8,7 +8,7 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/default}
 bench=$build/bench/window-bench
-timing=$build/tests/audio/wav-timing
+timing=$build/bench/wav-timing
 for program in "$bench" "$timing"; do
     if [ ! -x "$program" ]; then
         echo "no $program: build the window-bench and wav-timing targets first" >&2

@@ -2,8 +2,8 @@
 // null sink whose monitor is recorded, so each case checks what was actually played and when
 // the call returned. Run once with the server ("server") and once with no server reachable
 // ("no-server"); cases for the other setting skip.
+#include "bench/sound_recording.h"
 #include "platform/qt/wave_player.h"
-#include "recording.h"
 #include "sound_files.h"
 
 #include <QTimer>

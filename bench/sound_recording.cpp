@@ -1,5 +1,5 @@
 // Reading the test recorder's samples and arrival log.
-#include "recording.h"
+#include "bench/sound_recording.h"
 
 #include <algorithm>
 #include <chrono>

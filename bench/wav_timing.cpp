@@ -8,10 +8,10 @@
 //       Plays CALLS sounds (cycling through the files) with a short held-input pause between
 //       them, then reads the recording in DIR and prints, per call and in summary, Wav's return
 //       minus the moment the sound's last sample was played, in milliseconds.
+#include "bench/sound_recording.h"
 #include "platform/qt/held_input_wait.h"
 #include "platform/qt/wave_player.h"
 #include "platform/wave_file.h"
-#include "recording.h"
 
 #include <QCoreApplication>
 #include <algorithm>
