@@ -1,6 +1,5 @@
 #include "ui/cell_label.h"
 
-#include "ui/look.h"
 #include "ui/twips.h"
 
 #include <QMouseEvent>
@@ -9,34 +8,33 @@
 namespace zandor::ui {
 
 CellLabel::CellLabel(const QString& caption, Rgb back, Rgb fore, bool bordered, QWidget* parent)
-    : QLabel(caption, parent), back_(back) {
-    setAlignment(Qt::AlignCenter);
-    if (bordered) {
-        setFrameStyle(QFrame::Box | QFrame::Plain);
-        setLineWidth(1);
-    }
-    // Most cells draw in their frame's text colour; giving each of the hundreds of cells its
-    // own palette would slow the window's start noticeably.
-    if (fore != kBlack) {
-        QPalette colours = palette();
-        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            colours.setColor(group, QPalette::WindowText, toQColor(fore));
-        }
-        setPalette(colours);
+    : QWidget(parent), text_(caption), back_(back), fore_(fore), bordered_(bordered) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CellLabel::setText(const QString& text) {
+    if (text != text_) {
+        text_ = text;
+        update();
     }
 }
 
 void CellLabel::setBackColor(Rgb colour) {
-    if (colour == back_) {
-        return;
+    if (colour != back_) {
+        back_ = colour;
+        update();
     }
-    back_ = colour;
-    update();
 }
 
-void CellLabel::paintEvent(QPaintEvent* event) {
-    QPainter(this).fillRect(rect(), toQColor(back_));
-    QLabel::paintEvent(event);
+void CellLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(back_));
+    if (bordered_) {
+        painter.setPen(Qt::black);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    painter.setPen(toQColor(fore_));
+    painter.drawText(rect(), Qt::AlignCenter, text_);
 }
 
 // A click is a press and a release on the same cell, as on any button.

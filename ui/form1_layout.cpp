@@ -8,6 +8,7 @@
 #include "ui/twips.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>

@@ -53,7 +53,7 @@ struct Table {
     }
     ui::CellLabel* cell(const QString& name) const { return widget<ui::CellLabel>(name); }
     QString panel(int n) const { return widget<QLabel>(QString("sbStatusBar_%1").arg(n))->text(); }
-    QString text(const QString& name) const { return widget<QLabel>(name)->text(); }
+    QString text(const QString& name) const { return cell(name)->text(); }
 
     QTemporaryDir pdfFolder;
     ui::Pictures pictures;
@@ -143,7 +143,7 @@ void Form1Test::controlsSitWhereDesigned() {
     QCOMPARE(control->geometry(),
              ui::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     QString shown;
-    if (auto* label = qobject_cast<QLabel*>(control)) {
+    if (auto* label = qobject_cast<ui::CellLabel*>(control)) {
         shown = label->text();
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         shown = button->text();
