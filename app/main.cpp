@@ -5,6 +5,7 @@
 #include "shell/data_folder.h"
 #include "shell/main_window_controller.h"
 #include "ui/form1.h"
+#include "ui/look.h"
 #include "ui/pictures.h"
 
 #include <QApplication>
@@ -15,7 +16,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Zandor Bingo");
     QApplication::setOrganizationName("Zandor Bingo");
     QApplication::setApplicationVersion(ZANDOR_VERSION);
-    QApplication::setStyle("Fusion"); // compact, the same on every desktop
+    zandor::ui::applyApplicationLook();
 
     const QString data = zandor::dataFolder(QApplication::applicationDirPath());
     const zandor::ui::Pictures pictures(QDir(data).filePath("pictures"));

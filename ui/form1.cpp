@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QVBoxLayout>
 
 namespace zandor::ui {
 
@@ -28,17 +29,23 @@ Form1::Form1(const Pictures& pictures, WindowPrinter& printer, QWidget* parent)
     setWindowIcon(pictures.windowIcon());
     setFont(designFont(font(), kDefaultPointSize, false));
     buildMenus();
-    auto* client = new QWidget(this);
+    // Below the menu bar: the designed client area, with the status bar docked at its bottom.
+    auto* window = new QWidget(this);
+    auto* column = new QVBoxLayout(window);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* client = new QWidget(window);
     client->setObjectName("client");
-    setCentralWidget(client);
+    column->addWidget(client, 1);
+    status_ = new StatusBar(window);
+    column->addWidget(status_);
+    setCentralWidget(window);
     QWidget* picture = buildPicture(client);
     buildControlPanel(picture);
     buildScoreBoard(picture);
     buildCards(picture);
     buildSpeed(picture);
     buildGameTypes(client);
-    status_ = new StatusBar(this);
-    setStatusBar(status_);
     const QSize designed = designedClientSize();
     resize(designed.width(), menuBar()->sizeHint().height() + designed.height());
 }

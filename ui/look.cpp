@@ -3,6 +3,8 @@
 #include "ui/cell_label.h"
 #include "ui/twips.h"
 
+#include <QApplication>
+
 namespace zandor::ui {
 
 namespace {
@@ -11,6 +13,11 @@ constexpr int kHeaderWidth = 375;
 constexpr int kHeaderHeight = 255;
 constexpr double kHeaderPointSize = 9.75;
 } // namespace
+
+void applyApplicationLook() {
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    QApplication::setStyle("Fusion");
+}
 
 void fixColours(QWidget* widget, Rgb back, Rgb fore) {
     QPalette colours = widget->palette();

@@ -11,7 +11,8 @@ QPixmap Pictures::load(const QString& name) const {
 
 QIcon Pictures::windowIcon() const {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    // The sizes window managers and task bars ask for; larger ones only slow the start.
+    for (int size : {16, 32, 48, 64}) {
         const QPixmap picture = load(QString("icon-%1").arg(size));
         if (!picture.isNull()) {
             icon.addPixmap(picture);

@@ -2,6 +2,7 @@
 
 #include "ui/twips.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QTime>
@@ -29,10 +30,12 @@ constexpr int kClockTickMs = 1000;
 
 } // namespace
 
-StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent), clock_(new QTimer(this)) {
+StatusBar::StatusBar(QWidget* parent) : QWidget(parent), clock_(new QTimer(this)) {
     setObjectName("sbStatusBar");
-    setSizeGripEnabled(false);
     setFixedHeight(px(kHeightTwips));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(2, 1, 2, 1);
+    row->setSpacing(2);
     for (int i = 0; i < kPanels; ++i) {
         auto* panel = new QLabel(kPanelDesigns[i].text, this);
         panel->setObjectName(QString("sbStatusBar_%1").arg(i + 1));
@@ -40,7 +43,7 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent), clock_(new QTimer(th
         panel->setToolTip(kPanelDesigns[i].toolTip);
         panel->setContentsMargins(2, 0, 2, 0);
         // The first panel takes the width the others leave; the rest fit their text.
-        addWidget(panel, i == 0 ? 1 : 0);
+        row->addWidget(panel, i == 0 ? 1 : 0);
         panels_[i] = panel;
     }
     connect(clock_, &QTimer::timeout, this, &StatusBar::showTime);

@@ -7,6 +7,7 @@
 #include "ui/cell_label.h"
 #include "ui/form1.h"
 #include "ui/frame_panel.h"
+#include "ui/look.h"
 #include "ui/twips.h"
 
 #include <QAbstractButton>
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QSlider>
-#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -69,6 +69,7 @@ struct Table {
 class Form1Test : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { ui::applyApplicationLook(); }
     void controlsSitWhereDesigned_data();
     void controlsSitWhereDesigned();
     void cardCellsRunDownTheColumns_data();
@@ -211,7 +212,7 @@ void Form1Test::headersAndBoardEnds() {
 
 void Form1Test::resizingMovesNothing() {
     Table table;
-    const auto controls = table.form.centralWidget()->findChildren<QWidget*>();
+    const auto controls = table.widget("client")->findChildren<QWidget*>();
     QList<QRect> before;
     for (QWidget* control : controls) {
         before << QRect(control->mapTo(&table.form, QPoint()), control->size());

@@ -9,6 +9,7 @@
 #include "ui/cell_label.h"
 #include "ui/form1.h"
 #include "ui/frame_panel.h"
+#include "ui/look.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -361,6 +362,7 @@ private slots:
 QtMessageHandler defaultHandler = nullptr;
 
 void MonkeyTest::initTestCase() {
+    ui::applyApplicationLook();
     defaultHandler = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
             if (!message.contains("propagateSizeHints")) {
