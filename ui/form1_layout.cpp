@@ -4,11 +4,11 @@
 #include "ui/form1.h"
 #include "ui/frame_panel.h"
 #include "ui/look.h"
+#include "ui/picture_box.h"
 #include "ui/status_bar.h"
 #include "ui/twips.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -107,10 +107,8 @@ void Form1::buildMenus() {
 }
 
 QWidget* Form1::buildPicture(QWidget* client) {
-    auto* Picture1 = new QLabel(client);
+    auto* Picture1 = new PictureBox(pictures_.background(), client);
     Picture1->setObjectName("Picture1");
-    Picture1->setPixmap(pictures_.background());
-    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(Picture1, kPictureRect);
     return Picture1;
 }

@@ -6,10 +6,27 @@
 #include <QWidget>
 #include <array>
 
-class QLabel;
 class QTimer;
 
 namespace zandor::ui {
+
+// One sunken panel of the status bar, as wide as its text unless its row stretches it.
+class StatusPanel : public QWidget {
+    Q_OBJECT
+public:
+    StatusPanel(const QString& text, QWidget* parent);
+
+    QString text() const { return text_; }
+    void setText(const QString& text);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return QSize(0, 0); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString text_;
+};
 
 class StatusBar : public QWidget {
     Q_OBJECT
@@ -25,7 +42,7 @@ public:
 private:
     void showTime();
 
-    std::array<QLabel*, kPanels> panels_{};
+    std::array<StatusPanel*, kPanels> panels_{};
     QTimer* clock_;
 };
 

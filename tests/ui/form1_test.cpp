@@ -8,6 +8,7 @@
 #include "ui/form1.h"
 #include "ui/frame_panel.h"
 #include "ui/look.h"
+#include "ui/status_bar.h"
 #include "ui/twips.h"
 
 #include <QAbstractButton>
@@ -52,7 +53,9 @@ struct Table {
         QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
     }
     ui::CellLabel* cell(const QString& name) const { return widget<ui::CellLabel>(name); }
-    QString panel(int n) const { return widget<QLabel>(QString("sbStatusBar_%1").arg(n))->text(); }
+    QString panel(int n) const {
+        return widget<ui::StatusPanel>(QString("sbStatusBar_%1").arg(n))->text();
+    }
     QString text(const QString& name) const { return cell(name)->text(); }
 
     QTemporaryDir pdfFolder;

@@ -10,6 +10,7 @@
 #include "ui/form1.h"
 #include "ui/frame_panel.h"
 #include "ui/look.h"
+#include "ui/status_bar.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -78,7 +79,9 @@ private:
     T* widget(const QString& name) {
         return form_.findChild<T*>(name);
     }
-    QString panel(int n) { return widget<QLabel>(QString("sbStatusBar_%1").arg(n))->text(); }
+    QString panel(int n) {
+        return widget<ui::StatusPanel>(QString("sbStatusBar_%1").arg(n))->text();
+    }
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
     void fault(const QString& what) {
         if (faults_.size() < 20) {
