@@ -1,18 +1,13 @@
 // Figures for the window: start-up to the first painted window, the longest time the event loop
 // is blocked during a game, resident memory after a game, and printing one page to PDF. Each
 // run measures one thing and prints one line; bench/window-figures.sh runs them side by side.
-#include "engine/random_source.h"
-#include "platform/qt/wave_player.h"
-#include "platform/qt/window_printer.h"
 #include "shell/data_folder.h"
-#include "shell/main_window_controller.h"
-#include "ui/form1.h"
+#include "shell/program.h"
 #include "ui/look.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDateTime>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMainWindow>
@@ -96,27 +91,18 @@ int startup(bool bare, const QString& data) {
         std::printf("rss_kib %ld\n", residentKiB());
         return 0;
     }
-    const zandor::ui::Pictures pictures(QDir(data).filePath("pictures"));
-    zandor::WindowPrinter printer;
-    zandor::ui::Form1 form(pictures, printer);
-    zandor::ClockReseededRandom random;
-    zandor::QtWavePlayer sound;
-    zandor::MainWindowController controller(form, random, sound, data.toStdString());
-    controller.Form_Load();
-    form.installEventFilter(&firstPaint);
-    form.show();
+    zandor::Program program(data);
+    program.controller.Form_Load();
+    program.form.installEventFilter(&firstPaint);
+    program.form.show();
     QApplication::exec();
     return 0;
 }
 
 int game(int speed, const QString& data) {
-    const zandor::ui::Pictures pictures(QDir(data).filePath("pictures"));
-    zandor::WindowPrinter printer;
-    zandor::ui::Form1 form(pictures, printer);
-    zandor::ClockReseededRandom random;
-    zandor::QtWavePlayer sound;
-    zandor::MainWindowController controller(form, random, sound, data.toStdString());
-    controller.Form_Load();
+    zandor::Program program(data);
+    program.controller.Form_Load();
+    zandor::ui::Form1& form = program.form;
     form.show();
     form.findChild<QSlider*>("Slider1")->setValue(speed);
     form.findChild<QAbstractButton*>("sel3_1")->click();
@@ -126,24 +112,22 @@ int game(int speed, const QString& data) {
     clock.start();
     form.findChild<QAbstractButton*>("StartButton")->click();
     std::printf("speed %d calls %d game_ms %lld worst_block_ms %lld rss_kib %ld\n", speed,
-                75 - controller.game().state().maxrecord + 1,
+                75 - program.controller.game().state().maxrecord + 1,
                 static_cast<long long>(clock.elapsed()), static_cast<long long>(heartbeat.worst),
                 residentKiB());
     return 0;
 }
 
 int print(const QString& data) {
-    const zandor::ui::Pictures pictures(QDir(data).filePath("pictures"));
     QTemporaryDir folder;
-    zandor::WindowPrinter printer;
-    zandor::ui::Form1 form(pictures, printer);
-    form.show();
+    zandor::Program program(data);
+    program.form.show();
     QCoreApplication::processEvents();
     const QString path = folder.filePath("page.pdf");
-    printer.printer().setOutputFileName(path);
+    program.printer.printer().setOutputFileName(path);
     QElapsedTimer clock;
     clock.start();
-    const auto outcome = printer.print(form.clientAreaImage());
+    const auto outcome = program.printer.print(program.form.clientAreaImage());
     const qint64 ms = clock.elapsed();
     std::printf("print_ms %lld pdf_kib %lld ok %d\n", static_cast<long long>(ms),
                 QFileInfo(path).size() / 1024,
