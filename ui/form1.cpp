@@ -50,8 +50,6 @@ Form1::Form1(const Pictures& pictures, WindowPrinter& printer, QWidget* parent)
     resize(designed.width(), menuBar()->sizeHint().height() + designed.height());
 }
 
-Form1::~Form1() = default;
-
 CellLabel* Form1::cellLabel(Ctl control, int index) const {
     switch (control) {
     case Ctl::CalledNumberDisplay:

@@ -10,11 +10,8 @@
 #include <QMainWindow>
 #include <array>
 
-class QAbstractButton;
 class QAction;
 class QCheckBox;
-class QLabel;
-class QMenu;
 class QPushButton;
 class QRadioButton;
 class QSlider;
@@ -33,7 +30,6 @@ class Form1 : public QMainWindow, public GameView {
     Q_OBJECT
 public:
     Form1(const Pictures& pictures, WindowPrinter& printer, QWidget* parent = nullptr);
-    ~Form1() override;
 
     static constexpr int kGameTypes = 9; // selgametype 0..8
     static constexpr int kCardGrids = 3; // Label3, Label4, Label5

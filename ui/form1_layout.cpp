@@ -5,7 +5,6 @@
 #include "ui/frame_panel.h"
 #include "ui/look.h"
 #include "ui/picture_box.h"
-#include "ui/status_bar.h"
 #include "ui/twips.h"
 
 #include <QCheckBox>

@@ -6,7 +6,6 @@
 
 #include <QColor>
 #include <QRect>
-#include <cmath>
 
 namespace zandor::ui {
 
