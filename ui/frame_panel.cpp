@@ -11,14 +11,7 @@ constexpr int kCaptionIndent = 6;
 } // namespace
 
 FramePanel::FramePanel(const QString& caption, Rgb back, Rgb fore, Border border, QWidget* parent)
-    : QWidget(parent), caption_(caption), back_(back), fore_(fore), border_(border) {
-    // The controls on the frame write in its text colour unless they have their own.
-    QPalette colours = palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        colours.setColor(group, QPalette::WindowText, toQColor(fore));
-    }
-    setPalette(colours);
-}
+    : QWidget(parent), caption_(caption), back_(back), fore_(fore), border_(border) {}
 
 void FramePanel::setCaption(const QString& caption) {
     caption_ = caption;
