@@ -113,12 +113,17 @@ private slots:
         const Call outer = play(player, longTone());
 
         QVERIFY2(inner.start > 0.0, "the timer did not run during the sound");
+        // The waiting call may start the moment the first sound ends, so the two can be heard
+        // back to back as one stretch of sound; over each other they would be shorter.
         const auto spans =
             recordingUpTo(outer.returned + 0.3).spans(outer.start, outer.returned + 0.3);
-        QVERIFY2(spans.size() == 2, qPrintable(describe(spans, outer.start)));
-        QVERIFY2(spans[0].length() > 0.77 && spans[1].length() > 0.27,
+        double heard = 0.0;
+        for (const Span& span : spans) {
+            heard += span.length();
+        }
+        QVERIFY2(!spans.empty() && spans.size() <= 2 && heard > 1.04,
                  qPrintable(describe(spans, outer.start)));
-        QVERIFY(spans[1].end <= inner.returned);
+        QVERIFY(spans.back().end <= inner.returned);
     }
 
     void badFilesReturnAtOnceInSilence_data() {
