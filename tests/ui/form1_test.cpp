@@ -75,9 +75,6 @@ private slots:
     void initTestCase() { ui::applyApplicationLook(); }
     void controlsSitWhereDesigned_data();
     void controlsSitWhereDesigned();
-    void cardCellsRunDownTheColumns_data();
-    void cardCellsRunDownTheColumns();
-    void headersAndBoardEnds();
     void resizingMovesNothing();
     void startsInTheChoosingState();
     void menusHaveTheirAccessKeysAndNoShortcuts();
@@ -128,6 +125,27 @@ void Form1Test::controlsSitWhereDesigned_data() {
         {"selgametype_0", "Frame2", {60, 300, 1275, 195}, "Random", ""},
         {"selgametype_3", "Frame2", {60, 1200, 1275, 195}, "Diagonal", ""},
         {"selgametype_8", "Frame2", {60, 2640, 1275, 195}, "Full House", ""},
+        // Card cells run down the columns; 13 is the centre.
+        {"Label3_1", "GAME1", {120, 600, 375, 255}, " ", ""},
+        {"Label3_5", "GAME1", {120, 2040, 375, 255}, " ", ""},
+        {"Label3_6", "GAME1", {600, 600, 375, 255}, " ", ""},
+        {"Label3_13", "GAME1", {1080, 1320, 375, 255}, " ", ""},
+        {"Label4_25", "Game2", {2040, 2040, 375, 255}, " ", ""},
+        {"Label5_21", "Game3", {2040, 600, 375, 255}, " ", ""},
+        // The scoreboard runs along rows of fifteen.
+        {"Label1_1", "ScoreBoard", {660, 240, 375, 255}, "1", ""},
+        {"Label1_15", "ScoreBoard", {7380, 240, 375, 255}, "15", ""},
+        {"Label1_16", "ScoreBoard", {660, 600, 375, 255}, "16", ""},
+        {"Label1_75", "ScoreBoard", {7380, 1680, 375, 255}, "75", ""},
+        // The shared header array: the board's rows, then B..O of each card.
+        {"Label2_0", "ScoreBoard", {180, 240, 375, 255}, "B", ""},
+        {"Label2_4", "ScoreBoard", {180, 1680, 375, 255}, "O", ""},
+        {"Label2_9", "GAME1", {120, 240, 375, 255}, "B", ""},
+        {"Label2_5", "GAME1", {2040, 240, 375, 255}, "O", ""},
+        {"Label2_10", "Game2", {120, 240, 375, 255}, "B", ""},
+        {"Label2_14", "Game2", {2040, 240, 375, 255}, "O", ""},
+        {"Label2_15", "Game3", {120, 240, 375, 255}, "B", ""},
+        {"Label2_19", "Game3", {2040, 240, 375, 255}, "O", ""},
     };
     for (const Row& row : rows) {
         QTest::newRow(row.name) << row.name << row.parent << row.twips << row.caption
@@ -156,61 +174,6 @@ void Form1Test::controlsSitWhereDesigned() {
     }
     QCOMPARE(shown, caption);
     QCOMPARE(control->toolTip(), toolTip);
-}
-
-void Form1Test::cardCellsRunDownTheColumns_data() {
-    QTest::addColumn<QString>("grid");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QRect>("twips");
-    for (const char* grid : {"Label3", "Label4", "Label5"}) {
-        for (int index : {1, 5, 6, 13, 21, 25}) {
-            const int column = (index - 1) / 5;
-            const int row = (index - 1) % 5;
-            QTest::addRow("%s(%d)", grid, index)
-                << grid << index << QRect(120 + 480 * column, 600 + 360 * row, 375, 255);
-        }
-    }
-}
-
-void Form1Test::cardCellsRunDownTheColumns() {
-    QFETCH(QString, grid);
-    QFETCH(int, index);
-    QFETCH(QRect, twips);
-    Table table;
-    ui::CellLabel* cell = table.cell(QString("%1_%2").arg(grid).arg(index));
-    QCOMPARE(cell->geometry(), ui::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    QCOMPARE(cell->text(), QString(" "));
-    QCOMPARE(cell->backColor(), kWhite);
-    // The centre of the card, and only it, is cell 13.
-    const QRect frame = cell->parentWidget()->rect();
-    const bool centred = qAbs(cell->geometry().center().x() - ui::px(120 + 480 * 2 + 187)) < 2 &&
-                         qAbs(cell->geometry().center().y() - ui::px(600 + 360 * 2 + 127)) < 2;
-    QCOMPARE(centred, index == 13);
-    QVERIFY(frame.contains(cell->geometry()));
-}
-
-void Form1Test::headersAndBoardEnds() {
-    Table table;
-    // The scoreboard runs along rows of fifteen.
-    QCOMPARE(table.cell("Label1_15")->geometry(), ui::twipsRect(660 + 480 * 14, 240, 375, 255));
-    QCOMPARE(table.cell("Label1_16")->geometry(), ui::twipsRect(660, 600, 375, 255));
-    QCOMPARE(table.cell("Label1_75")->text(), QString("75"));
-    const struct {
-        const char* name;
-        const char* parent;
-        const char* letter;
-        int left;
-    } headers[] = {{"Label2_9", "GAME1", "B", 120},     {"Label2_5", "GAME1", "O", 2040},
-                   {"Label2_10", "Game2", "B", 120},    {"Label2_14", "Game2", "O", 2040},
-                   {"Label2_15", "Game3", "B", 120},    {"Label2_0", "ScoreBoard", "B", 180},
-                   {"Label2_4", "ScoreBoard", "O", 180}};
-    for (const auto& header : headers) {
-        ui::CellLabel* label = table.cell(header.name);
-        QCOMPARE(label->parentWidget()->objectName(), QString(header.parent));
-        QCOMPARE(label->text(), QString(header.letter));
-        QCOMPARE(label->x(), ui::px(header.left));
-        QCOMPARE(label->backColor(), kRed);
-    }
 }
 
 void Form1Test::resizingMovesNothing() {
