@@ -19,7 +19,6 @@ qt6-multimedia-dev
 qt6-svg-dev
 libsndfile1-dev
 qt6-qpa-plugins
-libqt6svg6
 fonts-dejavu-core
 xvfb
 xauth
