@@ -1,73 +1,20 @@
 // The main window offscreen: every control where it was designed, the starting state, each
 // event reaching the game, and whole games played through the real widgets.
-#include "engine/random_source.h"
 #include "modal_closer.h"
-#include "platform/qt/window_printer.h"
-#include "shell/main_window_controller.h"
-#include "ui/cell_label.h"
-#include "ui/form1.h"
+#include "test_window.h"
 #include "ui/frame_panel.h"
 #include "ui/look.h"
-#include "ui/status_bar.h"
 #include "ui/twips.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
-#include <QLabel>
 #include <QMenuBar>
 #include <QSlider>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
 
 using namespace zandor;
 
-namespace {
-
-class SilentSound final : public SoundPlayer {
-public:
-    void playSync(const std::string&) override {}
-};
-
-// The window, its game and a seeded caller, built as the program builds them; closing the
-// window ends the game but not the test program.
-struct Table {
-    explicit Table(std::uint64_t seed = 1)
-        : pictures(ZANDOR_PICTURES), printer(pdfFolder.path()), random(seed),
-          form(pictures, printer), controller(form, random, sound, "", [] {}) {
-        controller.Form_Load();
-        form.show();
-    }
-
-    template <typename T = QWidget>
-    T* widget(const QString& name) const {
-        T* found = form.findChild<T*>(name);
-        if (found == nullptr) {
-            qFatal("no widget %s", qPrintable(name));
-        }
-        return found;
-    }
-    void click(const QString& name) const {
-        QWidget* target = widget(name);
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
-    }
-    ui::CellLabel* cell(const QString& name) const { return widget<ui::CellLabel>(name); }
-    QString panel(int n) const {
-        return widget<ui::StatusPanel>(QString("sbStatusBar_%1").arg(n))->text();
-    }
-    QString text(const QString& name) const { return cell(name)->text(); }
-
-    QTemporaryDir pdfFolder;
-    ui::Pictures pictures;
-    WindowPrinter printer;
-    SeededRandom random;
-    SilentSound sound;
-    ui::Form1 form;
-    MainWindowController controller;
-};
-
-} // namespace
+using Table = test::TestWindow;
 
 class Form1Test : public QObject {
     Q_OBJECT
@@ -321,7 +268,7 @@ void Form1Test::wholeGamesEndInTheChoosingState() {
     QCOMPARE(table.panel(1), QString("Game = "));
     QCOMPARE(table.panel(2), QString("Balance = $%1").arg(state.balance));
     QCOMPARE(table.panel(3), QString("Number = 1"));
-    QCOMPARE(table.text("CalledNumberDisplay"), QString(" "));
+    QCOMPARE(table.cell("CalledNumberDisplay")->text(), QString(" "));
     QVERIFY(table.widget<QAbstractButton>("sel0_1")->isChecked());
     QVERIFY(!table.widget("StartButton")->isEnabled() && !table.widget("pausebutton")->isEnabled());
     QVERIFY(table.widget("SelectNoGames")->isEnabled() && table.widget("PrintButton")->isEnabled());

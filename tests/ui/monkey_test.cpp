@@ -2,28 +2,20 @@
 // Start and Pause presses, speed changes and the File menu, over rounds with different seeds,
 // some of them closed in the middle of a game. After every game the window and the game must be
 // back where a new game starts, and the balance must add up from the stakes and jackpots shown.
-#include "engine/random_source.h"
 #include "modal_closer.h"
-#include "platform/qt/window_printer.h"
-#include "shell/main_window_controller.h"
+#include "test_window.h"
 #include "ui/cell_label.h"
-#include "ui/form1.h"
-#include "ui/frame_panel.h"
 #include "ui/look.h"
-#include "ui/status_bar.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSlider>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 #include <random>
 
@@ -37,21 +29,13 @@ constexpr int kInGamePace = 5;        // milliseconds between actions during a g
 const QString kNoCash = "You do not have enough cash - try again";
 const QString kPlayerWon = "We have a winner and it was you, Your Balance is now $";
 
-class SilentSound final : public SoundPlayer {
-public:
-    void playSync(const std::string&) override {}
-};
-
 // One window with its game, played by a seeded monkey until its actions run out or it closes
 // the window halfway through a game.
 class Round : public QObject {
 public:
     Round(int seed, bool closeMidGame, QStringList& faults)
-        : printer_(pdfFolder_.path()), random_(static_cast<std::uint64_t>(seed)),
-          form_(pictures_, printer_), controller_(form_, random_, sound_, ""), rng_(seed),
-          seed_(seed), closeMidGame_(closeMidGame), faults_(faults) {
-        controller_.Form_Load();
-        form_.show();
+        : window_(static_cast<std::uint64_t>(seed)), rng_(seed), seed_(seed),
+          closeMidGame_(closeMidGame), faults_(faults) {
         connect(&tick_, &QTimer::timeout, this, &Round::act);
     }
 
@@ -73,15 +57,13 @@ public:
     bool closed() const { return closed_; }
 
 private:
-    GameState& state() { return controller_.game().state(); }
-    bool playing() { return controller_.game().isPlaying(); }
+    GameState& state() { return window_.state(); }
+    bool playing() { return window_.controller.game().isPlaying(); }
     template <typename T = QWidget>
     T* widget(const QString& name) {
-        return form_.findChild<T*>(name);
+        return window_.widget<T>(name);
     }
-    QString panel(int n) {
-        return widget<ui::StatusPanel>(QString("sbStatusBar_%1").arg(n))->text();
-    }
+    QString panel(int n) { return window_.panel(n); }
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
     void fault(const QString& what) {
         if (faults_.size() < 20) {
@@ -142,9 +124,9 @@ private:
         } else if (closeMidGame_ && ++inGameActions_ == closeAt_) {
             closed_ = true;
             if (roll < 50) {
-                form_.findChild<QAction*>("mnuFileExit")->trigger();
+                window_.form.findChild<QAction*>("mnuFileExit")->trigger();
             } else {
-                form_.close();
+                window_.form.close();
             }
         } else if (roll < 10) {
             click(widget("pausebutton"));
@@ -168,7 +150,7 @@ private:
 
     void clickAnyControl() {
         QList<QWidget*> reachable;
-        for (QWidget* control : form_.centralWidget()->findChildren<QWidget*>()) {
+        for (QWidget* control : window_.form.centralWidget()->findChildren<QWidget*>()) {
             if (control->isVisible() && control->isEnabled()) {
                 reachable << control;
             }
@@ -184,7 +166,7 @@ private:
     // Any enabled command of the File and Help menus but Exit, which only closes rounds.
     void menuCommand() {
         QList<QAction*> enabled;
-        for (QMenu* menu : form_.menuBar()->findChildren<QMenu*>()) {
+        for (QMenu* menu : window_.form.menuBar()->findChildren<QMenu*>()) {
             for (QAction* action : menu->actions()) {
                 if (action->isEnabled() && !action->isSeparator() &&
                     action->objectName() != "mnuFileExit") {
@@ -222,7 +204,7 @@ private:
         const int before = state().balance;
         const qsizetype messages = closer_.messages.size();
         if (fromMenu) {
-            form_.findChild<QAction*>("mnuFilePrint")->trigger();
+            window_.form.findChild<QAction*>("mnuFilePrint")->trigger();
         } else {
             click(widget("PrintButton"));
         }
@@ -278,52 +260,43 @@ private:
     // After a game or a print: the stake and any jackpot settled, and the window ready for the
     // next game.
     void checkSettled(const char* what, int before, int expected, const QStringList& said) {
+        const QString game = QString("%1 from $%2: ").arg(what).arg(before);
         if (expected < 0) {
             expected = 60;
             if (!said.contains(kNoCash)) {
-                fault(QString("%1 from $%2 beyond the balance, not refused").arg(what).arg(before));
+                fault(game + "beyond the balance, not refused");
             }
         } else if (panel(2) != QString("Balance = $%1").arg(expected)) {
-            fault(QString("%1 from $%2: balance shown as %3, expected $%4")
-                      .arg(what)
-                      .arg(before)
-                      .arg(panel(2))
-                      .arg(expected));
+            fault(game + QString("balance shown as %1, expected $%2").arg(panel(2)).arg(expected));
         }
         if (state().balance != expected) {
-            fault(QString("%1 from $%2: balance %3, expected %4")
-                      .arg(what)
-                      .arg(before)
-                      .arg(state().balance)
-                      .arg(expected));
+            fault(game + QString("balance %1, expected %2").arg(state().balance).arg(expected));
         }
         for (int card = 1; card <= kCardCount; ++card) {
             for (int cell = 1; cell <= kCellCount; ++cell) {
                 if (state().Cards[card].cell[cell].mark != 0) {
-                    fault(
-                        QString("%1: card %2 cell %3 still marked").arg(what).arg(card).arg(cell));
-                    return;
+                    return fault(game +
+                                 QString("card %1 cell %2 still marked").arg(card).arg(cell));
                 }
             }
         }
         for (int n = 1; n <= kNumberCount; ++n) {
             if (widget<ui::CellLabel>(QString("Label1_%1").arg(n))->backColor() != kWhite) {
-                fault(QString("%1: scoreboard cell %2 not white").arg(what).arg(n));
+                fault(game + QString("scoreboard cell %1 not white").arg(n));
             }
         }
-        for (const char* frame : {"GAME1", "Game2", "Game3"}) {
-            if (!widget(frame)->isHidden()) {
-                fault(QString("%1: %2 still shown").arg(what, frame));
-            }
-        }
-        if (!widget<QAbstractButton>("sel0_1")->isChecked() || widget("StartButton")->isEnabled() ||
-            widget("pausebutton")->isEnabled() || !widget("SelectNoGames")->isEnabled()) {
-            fault(QString("%1: the window is not back in the choosing state").arg(what));
+        const bool choosing =
+            widget("GAME1")->isHidden() && widget("Game2")->isHidden() &&
+            widget("Game3")->isHidden() && widget<QAbstractButton>("sel0_1")->isChecked() &&
+            !widget("StartButton")->isEnabled() && !widget("pausebutton")->isEnabled() &&
+            widget("SelectNoGames")->isEnabled();
+        if (!choosing) {
+            fault(game + "the window is not back in the choosing state");
         }
     }
 
     void checkClosed() {
-        QVERIFY(!form_.isVisible());
+        QVERIFY(!window_.form.isVisible());
         QVERIFY(!playing());
         const qsizetype said = closer_.messages.size() + closer_.winnersCards.size();
         QTest::qWait(20);
@@ -331,13 +304,7 @@ private:
         QVERIFY(state().balance >= 0);
     }
 
-    QTemporaryDir pdfFolder_;
-    ui::Pictures pictures_{ZANDOR_PICTURES};
-    WindowPrinter printer_;
-    SeededRandom random_;
-    SilentSound sound_;
-    ui::Form1 form_;
-    MainWindowController controller_;
+    test::TestWindow window_;
     test::ModalCloser closer_;
     std::mt19937 rng_;
     QTimer tick_;
