@@ -28,4 +28,9 @@ QPixmap Pictures::portrait(int index) const {
     return load(QString("portrait-%1").arg(index, 2, 10, QChar('0')));
 }
 
+QPixmap Pictures::bannerFrame(int frame) const {
+    static const char* const names[] = {"banner-rest", "banner-sparkle-1", "banner-sparkle-2"};
+    return frame >= 0 && frame < 3 ? load(names[frame]) : QPixmap();
+}
+
 } // namespace zandor::ui

@@ -1,4 +1,4 @@
-// The pictures of the main window and the winner's card, loaded from the program's pictures
+// The pictures of the game's windows, loaded from the program's pictures
 // folder. A missing or unreadable picture is an empty one: the window shows without it.
 #pragma once
 
@@ -20,6 +20,13 @@ public:
     QIcon printerIcon() const { return QIcon(load("printer")); }
     // ImageList1: the computer players' photographs, 1 to 10.
     QPixmap portrait(int index) const;
+    // frmSplash's whole content, 600 x 400.
+    QPixmap splash() const { return load("splash"); }
+    // frmAbout's picIcon, 134 x 176.
+    QPixmap aboutPicture() const { return load("about"); }
+    // frmScores' banner, 282 x 48: 0 the resting frame (Image1), 1 and 2 the sparkle frames
+    // (Image2, Image3).
+    QPixmap bannerFrame(int frame) const;
 
     static constexpr int kPortraits = 10;
 
