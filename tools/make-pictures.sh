@@ -6,8 +6,9 @@
 #
 #   tools/make-pictures.sh            render the PNGs from the committed SVGs
 #   tools/make-pictures.sh --sources  first regenerate the generated SVGs
-#                                     (background, icon: python3; portraits:
-#                                     Node.js, see tools/portraits/)
+#                                     (background, icon, banner, splash, about:
+#                                     python3; portraits: Node.js, see
+#                                     tools/portraits/)
 #
 # Re-runnable: it overwrites the PNGs and prints nothing unless it fails.
 set -euo pipefail
@@ -30,6 +31,9 @@ if [[ "${1:-}" == "--sources" ]]; then
     command -v python3 >/dev/null 2>&1 || die "python3 not found (Debian package python3)"
     python3 "$here/make-pictures-background.py"
     python3 "$here/make-pictures-icon.py"
+    python3 "$here/make-pictures-banner.py"
+    python3 "$here/make-pictures-splash.py"
+    python3 "$here/make-pictures-about.py"
     command -v npm >/dev/null 2>&1 || die "npm not found (Debian packages nodejs and npm)"
     if [[ ! -d "$here/portraits/node_modules" ]]; then
         (cd "$here/portraits" && npm ci --silent --no-audit --no-fund >/dev/null) \
@@ -68,4 +72,44 @@ done
 for png in "$out/background.png" "$out/background@2x.png"; do
     convert "$png" -strip -dither FloydSteinberg -colors 256 "PNG8:$png" \
         || die "could not reduce $(basename "$png") to 256 colours (needs imagemagick)"
+done
+
+# The splash is the first thing on screen: flat cartoon colours, so 256 of them look the same
+# and the file is a third of the size. No dithering (it speckles the soft shading), and a full
+# tree depth keeps the white ground exactly white.
+for png in "$out/splash.png" "$out/splash@2x.png"; do
+    convert "$png" -strip +dither -treedepth 8 -colors 256 "PNG8:$png" \
+        || die "could not reduce $(basename "$png") to 256 colours (needs imagemagick)"
+done
+
+# The high-score banner frames are 16-colour pictures, all three on the same 16 colours: the
+# ones tools/make-pictures-banner.py draws with, and a mid grey for the letters' edges. Mapping onto a fixed palette (rather than
+# letting imagemagick choose one) keeps the dialog's grey exact and the frames alike, so
+# swapping them moves nothing but the glint.
+banner_palette=(
+    "#C0C0C0" "#000000" "#FFFFFF" "#808080" "#404040" "#E0E0E0"  # greys
+    "#FFFFC8" "#FFE34D" "#F2B705" "#C98A00" "#8A5400" "#4A2A00"  # gold, light to dark
+    "#FF3B2F" "#C40000" "#6E0000" "#2850D8"                      # lettering, plinth plate
+)
+palette="$(mktemp --suffix=.png)"
+trap 'rm -f "$palette"' EXIT
+convert "${banner_palette[@]/#/xc:}" +append "$palette" \
+    || die "could not make the banner palette (needs imagemagick)"
+for frame in banner-rest banner-sparkle-1 banner-sparkle-2; do
+    for png in "$out/$frame.png" "$out/$frame@2x.png"; do
+        convert "$png" -strip +dither -remap "$palette" "PNG8:$png" \
+            || die "could not reduce $(basename "$png") to 16 colours (needs imagemagick)"
+    done
+done
+
+# Each window shows its picture at a fixed size: catch an SVG drawn at the wrong one.
+check_size() {
+    local png="$out/$1.png" want="$2" got
+    got="$(identify -format '%wx%h' "$png")" || die "could not read $1.png"
+    [[ "$got" == "$want" ]] || die "$1.png is $got pixels, the window needs $want"
+}
+check_size splash 600x400
+check_size about 134x176
+for frame in banner-rest banner-sparkle-1 banner-sparkle-2; do
+    check_size "$frame" 282x48
 done
