@@ -89,8 +89,8 @@ class Session:
         return env
 
     def _spawn(self, argv, **kwargs):
-        proc = subprocess.Popen(argv, env=getattr(self, "env", None), start_new_session=True,
-                                **kwargs)
+        kwargs.setdefault("env", getattr(self, "env", None))
+        proc = subprocess.Popen(argv, start_new_session=True, **kwargs)
         self.procs.append(proc)
         return proc
 
@@ -133,11 +133,13 @@ class Session:
 
     # --- the program -----------------------------------------------------------------------
 
-    def start_program(self):
-        """Starts the program and returns its main window's id once it shows."""
+    def start_program(self, extra_env=None):
+        """Starts the program and returns its main window's id once it shows.
+
+        extra_env: variables added to the program's environment (CUPS_SERVER, for one)."""
         self.log = open(os.path.join(self.tmp, f"program-{len(self.procs)}.log"), "w+")
         self.app = self._spawn([self.binary], cwd=self.folder, stdout=self.log,
-                               stderr=subprocess.STDOUT)
+                               stderr=subprocess.STDOUT, env=dict(self.env, **(extra_env or {})))
         self.main = self._wait(lambda: self._find_windows("^Zandor Bingo$"), 20,
                                "the main window did not appear")[0]
         # The splash has gone and the window is drawn when the control panel shows.
