@@ -1,6 +1,5 @@
-// Zandor Bingo: builds the main window, the game and its sound, and runs the event loop.
-#include "shell/data_folder.h"
-#include "shell/program.h"
+// Zandor Bingo: starts the program and runs its event loop until the main window closes.
+#include "shell/startup.h"
 #include "ui/look.h"
 
 #include <QApplication>
@@ -10,10 +9,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Zandor Bingo");
     QApplication::setOrganizationName("Zandor Bingo");
     QApplication::setApplicationVersion(ZANDOR_VERSION);
+    // The program ends when the main window's shut-down sequence says so, not when the splash
+    // or the last window happens to close.
+    QApplication::setQuitOnLastWindowClosed(false);
     zandor::ui::applyApplicationLook();
 
-    zandor::Program program(zandor::dataFolder(QApplication::applicationDirPath()));
-    program.controller.Form_Load();
-    program.form.show();
-    return QApplication::exec();
+    const auto program = zandor::Main(QApplication::applicationDirPath());
+    return program ? QApplication::exec() : 0;
 }

@@ -1,6 +1,8 @@
 #!/bin/sh
 # Prints the window's figures side by side on this machine: start-up to the first painted main
-# window against a bare QMainWindow (medians of 21 runs), the longest event-loop block during a
+# window (the splash's pause left out) against a bare QMainWindow (medians of 21 runs),
+# shut-down from the close to the process's exit and the high-score dialog's opening (medians
+# of 11), the longest event-loop block during a
 # whole game with sound at speed 0 and 5, resident memory after a game against the bare window,
 # and printing one page to PDF. Runs under a private Xvfb and PulseAudio null sink.
 # Usage: bench/window-figures.sh [BUILD_DIR]   (default build/default; builds nothing)
@@ -41,6 +43,18 @@ form=$(median startup)
 bare=$(median startup-bare)
 echo "start-up to first paint: Form1 ${form} ms, bare QMainWindow ${bare} ms" \
     "($(echo "scale=2; $form / $bare" | bc)x; target <= 1.3x)"
+
+for _ in $(seq 11); do
+    close_ns=$("$bench" shutdown 2>/dev/null | sed -n 's/close_ns //p')
+    echo $((($(date +%s%N) - close_ns) / 1000000))
+done | sort -n | sed -n 6p | while read -r ms; do
+    echo "shut-down from the close to the process's exit, no dialog: $ms ms (target <= 200 ms)"
+done
+for _ in $(seq 11); do
+    "$bench" scores 2>/dev/null | sed -n 's/scores_open_ms //p'
+done | sort -n | sed -n 6p | while read -r ms; do
+    echo "File, Hi-Scores to the high-score dialog's first paint: $ms ms"
+done
 
 start_null_sink_server "$work/sound" 48000 "$timing"
 bare_rss=$(LAUNCH_NS=$(date +%s%N) "$bench" startup-bare 2>/dev/null | sed -n 's/rss_kib //p')

@@ -1,13 +1,16 @@
-// Figures for the window: start-up to the first painted window, the longest time the event loop
-// is blocked during a game, resident memory after a game, and printing one page to PDF. Each
-// run measures one thing and prints one line; bench/window-figures.sh runs them side by side.
+// Figures for the window: start-up to the first painted window (the splash's pause left out),
+// shut-down from the close to the process's exit, opening the high-score dialog, the longest
+// time the event loop is blocked during a game, resident memory after a game, and printing one
+// page to PDF. Each run measures one thing and prints one line; bench/window-figures.sh runs
+// them side by side.
 #include "shell/data_folder.h"
-#include "shell/program.h"
+#include "shell/startup.h"
 #include "ui/look.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMainWindow>
@@ -81,7 +84,7 @@ void answerAnnouncements() {
     poll->start(50);
 }
 
-int startup(bool bare, const QString& data) {
+int startup(bool bare, const QString& folder) {
     FirstPaint firstPaint;
     if (bare) {
         QMainWindow window;
@@ -91,16 +94,54 @@ int startup(bool bare, const QString& data) {
         std::printf("rss_kib %ld\n", residentKiB());
         return 0;
     }
-    zandor::Program program(data);
-    program.controller.Form_Load();
-    program.form.installEventFilter(&firstPaint);
-    program.form.show();
+    const auto program = zandor::Main(folder, 0);
+    program->form.installEventFilter(&firstPaint);
     QApplication::exec();
     return 0;
 }
 
-int game(int speed, const QString& data) {
-    zandor::Program program(data);
+// Closes the main window once it is up and idle, and prints the wall-clock time of the close
+// in nanoseconds; the script notes when the process has exited.
+int shutdown(const QString& folder) {
+    const auto program = zandor::Main(folder, 0);
+    QTimer::singleShot(300, [&] {
+        std::printf("close_ns %lld\n",
+                    static_cast<long long>(QDateTime::currentMSecsSinceEpoch() * 1000000));
+        std::fflush(stdout);
+        program->form.close();
+    });
+    return QApplication::exec();
+}
+
+// From File, Hi-Scores to the high-score dialog's first paint.
+class DialogOpened : public QObject {
+public:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Paint && object->objectName() == "frmScores" &&
+            clock.isValid()) {
+            std::printf("scores_open_ms %.1f\n", static_cast<double>(clock.nsecsElapsed()) / 1e6);
+            clock.invalidate();
+            QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        }
+        return false;
+    }
+    QElapsedTimer clock;
+};
+
+int scores(const QString& folder) {
+    const auto program = zandor::Main(folder, 0);
+    DialogOpened opened;
+    qApp->installEventFilter(&opened);
+    QTimer::singleShot(300, [&] {
+        opened.clock.start();
+        program->menus.score_Click();
+        QApplication::quit();
+    });
+    return QApplication::exec();
+}
+
+int game(int speed, const QString& folder, const QString& data) {
+    zandor::Program program(folder, data);
     program.controller.Form_Load();
     zandor::ui::Form1& form = program.form;
     form.show();
@@ -118,9 +159,9 @@ int game(int speed, const QString& data) {
     return 0;
 }
 
-int print(const QString& data) {
+int print(const QString& programFolder, const QString& data) {
     QTemporaryDir folder;
-    zandor::Program program(data);
+    zandor::Program program(programFolder, data);
     program.form.show();
     QCoreApplication::processEvents();
     const QString path = folder.filePath("page.pdf");
@@ -139,19 +180,31 @@ int print(const QString& data) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName("Zandor Bingo");
+    QApplication::setOrganizationName("Zandor Bingo");
+    QApplication::setQuitOnLastWindowClosed(false);
     zandor::ui::applyApplicationLook();
     const QStringList args = QApplication::arguments();
     const QString mode = args.value(1);
-    const QString data = zandor::dataFolder(QApplication::applicationDirPath() + "/..");
+    // The program's folder: the build folder, one up from bench/.
+    const QString folder = QDir(QApplication::applicationDirPath() + "/..").absolutePath();
+    const QString data = zandor::dataFolder(folder);
     if (mode == "startup-bare" || mode == "startup") {
-        return startup(mode == "startup-bare", data);
+        return startup(mode == "startup-bare", folder);
+    }
+    if (mode == "shutdown") {
+        return shutdown(folder);
+    }
+    if (mode == "scores") {
+        return scores(folder);
     }
     if (mode == "game") {
-        return game(args.value(2).toInt(), data);
+        return game(args.value(2).toInt(), folder, data);
     }
     if (mode == "print") {
-        return print(data);
+        return print(folder, data);
     }
-    std::fprintf(stderr, "usage: window-bench startup|startup-bare|game SPEED|print\n");
+    std::fprintf(stderr,
+                 "usage: window-bench startup|startup-bare|shutdown|scores|game SPEED|print\n");
     return 2;
 }

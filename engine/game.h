@@ -30,7 +30,10 @@ public:
 
     // The program is ending: a running game stops at its next yield, sound or modal, and
     // touches the window no more. A win found by then is still paid, without announcement.
-    void programEnding() { ending_ = true; }
+    void programEnding() {
+        ending_ = true;
+        sound_.stop();
+    }
     bool isPlaying() const { return playing_; }
 
     // Game driver.

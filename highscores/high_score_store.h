@@ -13,6 +13,8 @@ namespace zandor {
 
 // The file name of the table; the caller puts it in the folder it chooses.
 inline constexpr const char* kHighScoreFileName = "MYGAME.INI";
+// The high-score dialog's title, from the menu and from closing the game alike.
+inline constexpr const char* kHighScoreTitle = "PembyBingo";
 
 struct HighScoreEntry {
     std::string name;

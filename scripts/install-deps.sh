@@ -25,6 +25,7 @@ xauth
 xdotool
 openbox
 wmctrl
+x11-utils
 imagemagick
 pulseaudio
 pulseaudio-utils

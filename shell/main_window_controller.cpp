@@ -1,33 +1,103 @@
 #include "shell/main_window_controller.h"
 
+#include "highscores/high_score_store.h"
+#include "platform/qt/held_input_wait.h"
+#include "shell/window_place.h"
 #include "ui/form1.h"
+#include "ui/twips.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace zandor {
 
-MainWindowController::MainWindowController(ui::Form1& form, RandomSource& random,
-                                           SoundPlayer& sound, const std::string& dataFolder,
-                                           std::function<void()> endProgram)
-    : game_(form, random, sound, dataFolder), endProgram_(std::move(endProgram)) {
+namespace {
+
+QList<QRect> screenAreas() {
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        areas << screen->geometry();
+    }
+    return areas;
+}
+
+} // namespace
+
+MainWindowController::MainWindowController(ui::Form1& form, Parts parts)
+    : form_(form), parts_(std::move(parts)),
+      game_(form, parts_.random, parts_.sound, parts_.dataFolder) {
     using ui::Form1;
-    connect(&form, &Form1::startClicked, this, [this] { game_.StartButton_Click(); });
-    connect(&form, &Form1::pauseClicked, this, [this] { game_.pausebutton_Click(); });
-    connect(&form, &Form1::printClicked, this, [this] { game_.mnuFilePrint_Click(); });
-    connect(&form, &Form1::autoManualClicked, this, [this] { game_.automancheck_Click(); });
-    connect(&form, &Form1::cardCountClicked, this, &MainWindowController::cardCountClicked);
-    connect(&form, &Form1::cellClicked, this, &MainWindowController::cellClicked);
+    connect(&form, &Form1::startClicked, this,
+            [this] { run([this] { game_.StartButton_Click(); }); });
+    connect(&form, &Form1::pauseClicked, this,
+            [this] { run([this] { game_.pausebutton_Click(); }); });
+    connect(&form, &Form1::printClicked, this,
+            [this] { run([this] { game_.mnuFilePrint_Click(); }); });
+    connect(&form, &Form1::autoManualClicked, this,
+            [this] { run([this] { game_.automancheck_Click(); }); });
+    connect(&form, &Form1::cardCountClicked, this,
+            [this](int cards) { run([this, cards] { cardCountClicked(cards); }); });
+    connect(&form, &Form1::cellClicked, this, [this](Ctl grid, int index) {
+        run([this, grid, index] { cellClicked(grid, index); });
+    });
     connect(&form, &Form1::closing, this, &MainWindowController::Form_Unload);
 }
 
+template <typename Handler>
+void MainWindowController::run(Handler handler) {
+    ++handlersRunning_;
+    handler();
+    if (--handlersRunning_ == 0 && unloading_ && !unloaded_) {
+        finishUnload();
+    }
+}
+
 void MainWindowController::Form_Load() {
+    const WindowPlace place = readWindowPlace(parts_.settings);
+    QRect frame(
+        QPoint(qRound(place.left / ui::kTwipsPerPixel), qRound(place.top / ui::kTwipsPerPixel)),
+        form_.size());
+    if (place.width && place.height) {
+        frame.setSize(QSize(qRound(*place.width / ui::kTwipsPerPixel),
+                            qRound(*place.height / ui::kTwipsPerPixel)));
+    }
+    QScreen* primary = QGuiApplication::primaryScreen();
+    frame = keepOnAScreen(frame, screenAreas(), primary->geometry());
+    form_.move(frame.topLeft());
+    if (place.width && place.height) {
+        form_.setOuterSize(frame.size());
+    }
     game_.loadStartingState();
 }
 
 void MainWindowController::Form_Unload() {
+    if (unloading_) {
+        return;
+    }
+    unloading_ = true;
     // The game unwinds from wherever it is without touching the window again.
     game_.programEnding();
-    endProgram_();
+    endHeldWaits();
+    if (handlersRunning_ == 0) {
+        finishUnload();
+    }
+}
+
+void MainWindowController::finishUnload() {
+    unloaded_ = true;
+    parts_.scores.ShowHighScores(game_.state().balance, kHighScoreTitle,
+                                 parts_.highScoreFile.toStdString(), false);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != &form_ && window->isVisible()) {
+            window->close();
+        }
+    }
+    if (!form_.isMinimized()) {
+        writeWindowPlace(parts_.settings, form_.frameGeometry());
+    }
+    form_.hide();
+    parts_.endProgram();
 }
 
 void MainWindowController::defaultEndProgram() {

@@ -235,8 +235,29 @@ void Form1::printWindow() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    // The shut-down sequence runs over the open window (the high-score offer shows over it)
+    // and then ends the program, which takes the window with it.
+    event->ignore();
     emit closing();
-    event->accept();
+}
+
+void Form1::setOuterSize(const QSize& outer) {
+    pendingOuterSize_ = outer;
+    resize(outer);
+}
+
+bool Form1::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    // The window manager's frame shows as a move of the client area within it.
+    if (pendingOuterSize_.isValid() && isVisible() &&
+        (event->type() == QEvent::Move || event->type() == QEvent::Show)) {
+        const QSize frame = frameGeometry().size() - size();
+        if (frame.width() > 0 || frame.height() > 0) {
+            resize(pendingOuterSize_ - frame);
+            pendingOuterSize_ = QSize();
+        }
+    }
+    return handled;
 }
 
 } // namespace zandor::ui

@@ -62,6 +62,10 @@ public:
     // The picture printed: the client area as drawn now, status bar included.
     QImage clientAreaImage();
 
+    // Gives the window this outer size (title bar and borders included) once the window
+    // manager has framed it; until then the frame's size is not known.
+    void setOuterSize(const QSize& outer);
+
 signals:
     void startClicked();
     void pauseClicked();
@@ -69,10 +73,17 @@ signals:
     void cardCountClicked(int cards); // sel0..sel3
     void autoManualClicked();
     void cellClicked(Ctl grid, int index); // Label3/4/5, cell 1..25
+    void scoreClicked();                   // File, Hi-Scores
+    void scorebuttonClicked();
+    void pageSetupClicked();
+    void helpContentsClicked();
+    void helpAboutClicked();
+    // The close box or File, Exit: the window stays until the program has ended.
     void closing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void buildMenus();
@@ -107,6 +118,7 @@ private:
     QPushButton* scorebutton = nullptr;
     QPushButton* PrintButton = nullptr;
     QAction* mnuFilePrint = nullptr;
+    QSize pendingOuterSize_; // valid until the outer size has been given
 };
 
 } // namespace zandor::ui

@@ -82,11 +82,11 @@ void Form1::buildMenus() {
     mnuFile->setObjectName("mnuFile");
     QAction* score = mnuFile->addAction("&Hi-Scores");
     score->setObjectName("score");
-    score->setEnabled(false); // the high-score dialog comes with the start-up and shut-down work
+    connect(score, &QAction::triggered, this, &Form1::scoreClicked);
     mnuFile->addSeparator()->setObjectName("mnuFileBar2");
     QAction* mnuFilePageSetup = mnuFile->addAction("Page Set&up");
     mnuFilePageSetup->setObjectName("mnuFilePageSetup");
-    mnuFilePageSetup->setEnabled(false); // comes with the printer dialog
+    connect(mnuFilePageSetup, &QAction::triggered, this, &Form1::pageSetupClicked);
     mnuFilePrint = mnuFile->addAction("&Print");
     mnuFilePrint->setObjectName("mnuFilePrint");
     connect(mnuFilePrint, &QAction::triggered, this, &Form1::printClicked);
@@ -97,12 +97,12 @@ void Form1::buildMenus() {
 
     QMenu* mnuHelp = menuBar()->addMenu("&Help");
     mnuHelp->setObjectName("mnuHelp");
-    for (auto [name, caption] :
-         {std::pair{"mnuHelpContents", "&Contents"}, std::pair{"mnuHelpAbout", "&About"}}) {
-        QAction* item = mnuHelp->addAction(caption);
-        item->setObjectName(name);
-        item->setEnabled(false); // the help window and the About box come later
-    }
+    QAction* mnuHelpContents = mnuHelp->addAction("&Contents");
+    mnuHelpContents->setObjectName("mnuHelpContents");
+    connect(mnuHelpContents, &QAction::triggered, this, &Form1::helpContentsClicked);
+    QAction* mnuHelpAbout = mnuHelp->addAction("&About");
+    mnuHelpAbout->setObjectName("mnuHelpAbout");
+    connect(mnuHelpAbout, &QAction::triggered, this, &Form1::helpAboutClicked);
 }
 
 QWidget* Form1::buildPicture(QWidget* client) {
@@ -173,7 +173,7 @@ void Form1::buildButtons(FramePanel* frame1) {
     pausebutton = pictureButton("pausebutton", pictures_.pauseIcon(), "Pause Game", 5880, frame1);
     connect(pausebutton, &QPushButton::clicked, this, &Form1::pauseClicked);
     scorebutton = pictureButton("scorebutton", pictures_.scoresIcon(), "High Scores", 6600, frame1);
-    scorebutton->setEnabled(false); // the high-score dialog comes later, with Hi-Scores
+    connect(scorebutton, &QPushButton::clicked, this, &Form1::scorebuttonClicked);
     PrintButton =
         pictureButton("PrintButton", pictures_.printerIcon(), "Print Cards", 7320, frame1);
     connect(PrintButton, &QPushButton::clicked, this, &Form1::printClicked);

@@ -9,4 +9,7 @@ namespace zandor {
 // negative time.
 void waitHoldingInput(int milliseconds);
 
+// Ends every wait in progress at once: the program is closing and a game must unwind quickly.
+void endHeldWaits();
+
 } // namespace zandor

@@ -35,7 +35,7 @@ public:
     // their turn return without playing. Later calls play normally. For closing the program
     // during a sound: a window's close handler may run inside the call's event loop, so it
     // calls stop() there and never destroys the player while a call is in progress.
-    void stop();
+    void stop() override;
 
 private:
     bool waitForTurn();

@@ -167,16 +167,14 @@ void Form1Test::menusHaveTheirAccessKeysAndNoShortcuts() {
     const struct {
         const char* name;
         const char* caption;
-        bool enabled;
-    } items[] = {
-        {"score", "&Hi-Scores", false},          {"mnuFilePageSetup", "Page Set&up", false},
-        {"mnuFilePrint", "&Print", true},        {"mnuFileExit", "E&xit", true},
-        {"mnuHelpContents", "&Contents", false}, {"mnuHelpAbout", "&About", false}};
+    } items[] = {{"score", "&Hi-Scores"},           {"mnuFilePageSetup", "Page Set&up"},
+                 {"mnuFilePrint", "&Print"},        {"mnuFileExit", "E&xit"},
+                 {"mnuHelpContents", "&Contents"}, {"mnuHelpAbout", "&About"}};
     for (const auto& item : items) {
         auto* action = table.form.findChild<QAction*>(item.name);
         QVERIFY2(action != nullptr, item.name);
         QCOMPARE(action->text(), QString(item.caption));
-        QCOMPARE(action->isEnabled(), item.enabled);
+        QVERIFY(action->isEnabled());
         QVERIFY(action->shortcut().isEmpty());
     }
     QStringList menus;
@@ -220,11 +218,11 @@ void Form1Test::printWithoutPrinterSavesAPdf() {
     test::ModalCloser closer;
     table.click("sel1_1");
     table.form.findChild<QAction*>("mnuFilePrint")->trigger();
-    const QStringList pdfs = QDir(table.pdfFolder.path()).entryList({"*.pdf"});
+    const QStringList pdfs = QDir(table.folder.path()).entryList({"*.pdf"});
     QCOMPARE(pdfs.size(), 1);
     QCOMPARE(closer.messages, QStringList{"No printer is installed, so the cards were saved as " +
-                                          QDir(table.pdfFolder.path()).filePath(pdfs[0])});
-    QVERIFY(QFileInfo(QDir(table.pdfFolder.path()).filePath(pdfs[0])).size() > 1000);
+                                          QDir(table.folder.path()).filePath(pdfs[0])});
+    QVERIFY(QFileInfo(QDir(table.folder.path()).filePath(pdfs[0])).size() > 1000);
     QCOMPARE(table.panel(2), QString("Balance = $54"));
     QVERIFY(table.widget<QAbstractButton>("sel0_1")->isChecked());
     QVERIFY(table.widget("GAME1")->isHidden());

@@ -1,14 +1,19 @@
 // The window, its game and a seeded caller, built as the program builds them but silent, with
-// prints going to a temporary folder; closing the window ends the game but not the test program.
+// prints, MYGAME.INI and the settings in a temporary folder; closing the window runs the
+// shut-down sequence but ends only the window, not the test program.
 #pragma once
 
 #include "engine/random_source.h"
 #include "platform/qt/window_printer.h"
+#include "platform/system_info.h"
 #include "shell/main_window_controller.h"
+#include "shell/menu_commands.h"
 #include "ui/cell_label.h"
 #include "ui/form1.h"
+#include "ui/scores_window.h"
 #include "ui/status_bar.h"
 
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,13 +24,22 @@ public:
     void playSync(const std::string&) override {}
 };
 
+class FakeLauncher final : public SystemInfoLauncher {
+public:
+    bool start() override { return false; }
+};
+
 struct TestWindow {
     explicit TestWindow(std::uint64_t seed = 1)
-        : pictures(ZANDOR_PICTURES), printer(pdfFolder.path()), random(seed),
-          form(pictures, printer), controller(form, random, sound, "", [] {}) {
+        : pictures(ZANDOR_PICTURES), printer(folder.path()), random(seed),
+          settings(folder.filePath("settings.conf"), QSettings::IniFormat), form(pictures, printer),
+          scoresWindow(pictures, &form), scores(scoresWindow),
+          controller(form, {random, sound, "", scores, iniFile(), settings, [] {}}),
+          menus({form, scores, iniFile(), printer, pictures, launcher, helpFile}) {
         controller.Form_Load();
         form.show();
     }
+    QString iniFile() const { return folder.filePath("MYGAME.INI"); }
 
     template <typename T = QWidget>
     T* widget(const QString& name) const {
@@ -45,13 +59,19 @@ struct TestWindow {
     }
     GameState& state() { return controller.game().state(); }
 
-    QTemporaryDir pdfFolder;
+    QTemporaryDir folder;
     ui::Pictures pictures;
     WindowPrinter printer;
     SeededRandom random;
     SilentSound sound;
+    QSettings settings;
+    QString helpFile = ZANDOR_HELP;
+    FakeLauncher launcher;
     ui::Form1 form;
+    ui::ScoresWindow scoresWindow;
+    Module2 scores;
     MainWindowController controller;
+    MenuCommands menus;
 };
 
 } // namespace zandor::test

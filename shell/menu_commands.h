@@ -1,0 +1,46 @@
+// The commands of the File and Help menus beside the game's own: the high-score table, the
+// printer dialog, the help and the About box.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace zandor {
+
+class Module2;
+class SystemInfoLauncher;
+class WindowPrinter;
+
+namespace ui {
+class Form1;
+class HelpWindow;
+class Pictures;
+} // namespace ui
+
+class MenuCommands : public QObject {
+    Q_OBJECT
+public:
+    struct Parts {
+        ui::Form1& form;
+        Module2& scores;
+        QString highScoreFile; // MYGAME.INI's full path
+        WindowPrinter& printer;
+        const ui::Pictures& pictures;
+        SystemInfoLauncher& launcher;
+        QString helpFile; // the help file setting: empty when there is no help
+    };
+
+    explicit MenuCommands(Parts parts);
+
+    void score_Click();
+    void scorebutton_Click();
+    void mnuFilePageSetup_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpAbout_Click();
+
+private:
+    Parts parts_;
+    ui::HelpWindow* help_ = nullptr; // made when first asked for; the main window owns it
+};
+
+} // namespace zandor

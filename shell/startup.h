@@ -1,0 +1,20 @@
+// The program's start: the splash, then the main window.
+#pragma once
+
+#include "shell/program.h"
+
+#include <QString>
+#include <memory>
+
+namespace zandor {
+
+// How long the splash stays up.
+inline constexpr int kSplashMilliseconds = 1500;
+
+// Shows the splash for the given time, builds the program and loads its main window hidden,
+// removes the splash and shows the main window. When the player closed the splash meanwhile,
+// the window is closed at once instead (the shut-down sequence runs) and the result is null.
+std::unique_ptr<Program> Main(const QString& programFolder,
+                              int splashMilliseconds = kSplashMilliseconds);
+
+} // namespace zandor

@@ -1,0 +1,46 @@
+#include "ui/splash_window.h"
+
+#include "ui/twips.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+namespace zandor::ui {
+
+namespace {
+constexpr int kClientWidth = 9060;
+constexpr int kClientHeight = 6210;
+} // namespace
+
+frmSplash::frmSplash(const QPixmap& picture)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), picture_(picture) {
+    setObjectName("frmSplash");
+    setWindowTitle("Zandor Bingo");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(px(kClientWidth), px(kClientHeight));
+}
+
+void frmSplash::showNow() {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move(screen.center() - rect().center());
+    show();
+    repaint();
+    // Lets the window system map the window, so that it is on screen before the pause.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void frmSplash::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.drawPixmap(0, 0, picture_);
+}
+
+void frmSplash::closeEvent(QCloseEvent* event) {
+    closedByPlayer_ = true;
+    event->accept();
+}
+
+} // namespace zandor::ui
