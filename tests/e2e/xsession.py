@@ -11,7 +11,7 @@ import subprocess
 import tempfile
 import time
 
-TITLES = "^(Zandor Bingo|The Winners Card)$"
+TITLES = "^(Zandor Bingo|The Winners Card|PembyBingo)$"
 
 
 class Failure(Exception):
@@ -138,14 +138,46 @@ class Session:
 
         extra_env: variables added to the program's environment (CUPS_SERVER, for one)."""
         self.log = open(os.path.join(self.tmp, f"program-{len(self.procs)}.log"), "w+")
+        self.splash_frame = None
         self.app = self._spawn([self.binary], cwd=self.folder, stdout=self.log,
                                stderr=subprocess.STDOUT, env=dict(self.env, **(extra_env or {})))
-        self.main = self._wait(lambda: self._find_windows("^Zandor Bingo$"), 20,
-                               "the main window did not appear")[0]
-        # The splash has gone and the window is drawn when the control panel shows.
+        self.main = self._wait(self._main_window, 20, "the main window did not appear")
+        # The window is drawn when the control panel shows.
         self._wait(lambda: self._menu_height_or_none(), 10, "the main window was never drawn")
         self.menu_height = self._menu_height_or_none()
         return self.main
+
+    def is_splash(self, window):
+        result = self._run(["xprop", "-id", str(window), "_NET_WM_WINDOW_TYPE"], check=False)
+        return "_NET_WM_WINDOW_TYPE_SPLASH" in result.stdout
+
+    def splash(self):
+        """The splash window while it shows, else None."""
+        found = [w for w in self._find_windows("^Zandor Bingo$") if self.is_splash(w)]
+        return found[0] if found else None
+
+    def _main_window(self):
+        """The main window once it shows; notes the splash's frame if it is seen meanwhile."""
+        found = []
+        for window in self._find_windows("^Zandor Bingo$"):
+            if not self.is_splash(window):
+                found.append(window)
+            elif self.splash_frame is None:
+                self.splash_frame = self.frame(window)
+        return found[0] if found else None
+
+    def frame(self, window):
+        """The window's outer frame on the screen: (left, top, width, height)."""
+        info = self._run(["xwininfo", "-id", str(window)]).stdout
+        value = {line.split(":")[0].strip(): line.split(":")[1].strip()
+                 for line in info.splitlines() if ":" in line}
+        x, y = int(value["Absolute upper-left X"]), int(value["Absolute upper-left Y"])
+        w, h = int(value["Width"]), int(value["Height"])
+        extents = self._run(["xprop", "-id", str(window), "_NET_FRAME_EXTENTS"],
+                            check=False).stdout
+        left, right, top, bottom = ([int(n) for n in extents.split("=")[1].split(",")]
+                                    if "=" in extents else (0, 0, 0, 0))
+        return x - left, y - top, w + left + right, h + top + bottom
 
     def program_output(self):
         self.log.flush()

@@ -1,0 +1,298 @@
+#include "ui/scores_window.h"
+
+#include "ui/look.h"
+#include "ui/message_box.h"
+#include "ui/twips.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTime>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+namespace zandor::ui {
+
+namespace {
+
+constexpr int kClientWidth = 4230;
+constexpr int kClientHeight = 3765;
+constexpr Rgb kLightGrey = 0xC0C0C0;
+
+// Twips to pixels for places that may lie left of or above the origin.
+int pixels(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+QString toQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+ScoresForm::ScoresForm(Module2& store, const Pictures& pictures, QWidget* owner)
+    : QDialog(owner), logic_(store, *this), pictures_{{"Image1", pictures.bannerFrame(0)},
+                                                      {"Image2", pictures.bannerFrame(1)},
+                                                      {"Image3", pictures.bannerFrame(2)}} {
+    setObjectName("frmScores");
+    setWindowTitle("High Scores");
+    // A fixed dialog border: a title and a close box, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(px(kClientWidth), px(kClientHeight));
+    setFont(designFont(font(), kDefaultPointSize, true));
+    fixColours(this, kLightGrey, kBlack);
+    buildControls();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    connect(Timer1, &QTimer::timeout, this, [this] { logic_.Timer1_Timer(); });
+}
+
+void ScoresForm::load() {
+    timerEnabled_ = true;
+    timerInterval_ = 3000;
+    applyTimer();
+    logic_.Form_Load();
+    for (QWidget* widget : tabOrder_) {
+        if (!widget->isHidden()) {
+            widget->setFocus();
+            break;
+        }
+    }
+}
+
+template <typename T>
+T* ScoresForm::control(const std::string& name) const {
+    const auto found = controls_.find(name);
+    T* widget = found == controls_.end() ? nullptr : qobject_cast<T*>(found->second);
+    if (widget == nullptr) {
+        qWarning("frmScores has no control %s of that kind", name.c_str());
+    }
+    return widget;
+}
+
+int ScoresForm::screenWidth() const {
+    const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    return shown->geometry().width() * kTwipsPerPixel;
+}
+
+int ScoresForm::screenHeight() const {
+    const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    return shown->geometry().height() * kTwipsPerPixel;
+}
+
+double ScoresForm::twipsPerPixelX() const {
+    return kTwipsPerPixel;
+}
+
+double ScoresForm::twipsPerPixelY() const {
+    return kTwipsPerPixel;
+}
+
+int ScoresForm::width() const {
+    return frameGeometry().width() * kTwipsPerPixel;
+}
+
+int ScoresForm::height() const {
+    return frameGeometry().height() * kTwipsPerPixel;
+}
+
+void ScoresForm::move(int left, int top) {
+    const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    QWidget::move(shown->geometry().topLeft() + QPoint(pixels(left), pixels(top)));
+}
+
+void ScoresForm::setHeight(int height) {
+    outerHeight_ = height;
+    fitOuterHeight();
+}
+
+void ScoresForm::fitOuterHeight() {
+    // The title bar and borders stay as they are; the client area takes the difference. They
+    // are known only once the window shows, so a height set before that is fitted again then.
+    if (outerHeight_ >= 0) {
+        const int frame = frameGeometry().height() - QWidget::height();
+        setFixedHeight(std::max(0, pixels(outerHeight_) - frame));
+    }
+}
+
+void ScoresForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    fitOuterHeight();
+}
+
+void ScoresForm::setCaption(const std::string& caption) {
+    setWindowTitle(toQString(caption));
+}
+
+void ScoresForm::refresh() {
+    repaint();
+}
+
+void ScoresForm::close() {
+    // Ends exec() once control is back in its loop; the dialog itself lives on until the
+    // showing returns, so logic still unwinding from a nested wait is safe.
+    QDialog::done(QDialog::Rejected);
+}
+
+void ScoresForm::setDrawPosition(int x, int y) {
+    drawPosition_ = QPoint(x, y);
+}
+
+void ScoresForm::lineTo(int x, int y, std::uint32_t colour) {
+    if (painter_ != nullptr) {
+        painter_->setPen(QPen(toQColor(colour), 1));
+        painter_->drawLine(pixels(drawPosition_.x()), pixels(drawPosition_.y()), pixels(x),
+                           pixels(y));
+    }
+    drawPosition_ = QPoint(x, y);
+}
+
+bool ScoresForm::isVisible(const std::string& name) const {
+    // The control's own Visible setting, also before the dialog is first shown.
+    const QWidget* widget = control(name);
+    return widget != nullptr && !widget->isHidden();
+}
+
+void ScoresForm::setVisible(const std::string& name, bool visible) {
+    if (QWidget* widget = control(name)) {
+        widget->setVisible(visible);
+    }
+}
+
+TwipsRect ScoresForm::geometry(const std::string& name) const {
+    const QWidget* widget = control(name);
+    if (widget == nullptr) {
+        return {};
+    }
+    const QRect r = widget->geometry();
+    return {r.x() * kTwipsPerPixel, r.y() * kTwipsPerPixel, r.width() * kTwipsPerPixel,
+            r.height() * kTwipsPerPixel};
+}
+
+void ScoresForm::setTop(const std::string& name, int top) {
+    if (QWidget* widget = control(name)) {
+        widget->move(widget->x(), pixels(top));
+    }
+}
+
+void ScoresForm::setDefaultButton(const std::string& name) {
+    for (auto* button : findChildren<QPushButton*>()) {
+        button->setDefault(false);
+    }
+    if (auto* button = control<QPushButton>(name)) {
+        button->setAutoDefault(true);
+        button->setDefault(true);
+    }
+}
+
+std::string ScoresForm::text(const std::string& textBox) const {
+    const auto* box = control<QLineEdit>(textBox);
+    return box != nullptr ? box->text().toStdString() : std::string();
+}
+
+void ScoresForm::setText(const std::string& textBox, const std::string& text) {
+    if (auto* box = control<QLineEdit>(textBox)) {
+        box->setText(toQString(text));
+    }
+}
+
+void ScoresForm::setMaxLength(const std::string& textBox, int length) {
+    if (auto* box = control<QLineEdit>(textBox)) {
+        box->setMaxLength(length);
+    }
+}
+
+void ScoresForm::setReadOnly(const std::string& textBox, bool readOnly) {
+    if (auto* box = control<QLineEdit>(textBox)) {
+        box->setReadOnly(readOnly);
+    }
+}
+
+void ScoresForm::clearList(const std::string& list) {
+    if (auto* box = control<QListWidget>(list)) {
+        box->clear();
+    }
+}
+
+void ScoresForm::addItem(const std::string& list, const std::string& item) {
+    if (auto* box = control<QListWidget>(list)) {
+        box->addItem(toQString(item));
+    }
+}
+
+void ScoresForm::copyPicture(const std::string& from, const std::string& to) {
+    const QPixmap copied = from == "imgMain" ? imgMain->pixmap() : pictures_[from];
+    if (to == "imgMain") {
+        imgMain->setPixmap(copied); // a missing frame leaves the banner blank
+    } else {
+        pictures_[to] = copied;
+    }
+}
+
+void ScoresForm::setTimerEnabled(const std::string& timer, bool enabled) {
+    if (timer == "Timer1") {
+        timerEnabled_ = enabled;
+        applyTimer();
+    }
+}
+
+void ScoresForm::setTimerInterval(const std::string& timer, int milliseconds) {
+    if (timer == "Timer1") {
+        timerInterval_ = milliseconds;
+        applyTimer();
+    }
+}
+
+void ScoresForm::applyTimer() {
+    // An interval of 0 stops the timer as surely as disabling it; either change restarts the
+    // count, as it would on the designed timer.
+    if (timerEnabled_ && timerInterval_ > 0) {
+        Timer1->start(timerInterval_);
+    } else {
+        Timer1->stop();
+        Timer1->setInterval(timerInterval_);
+    }
+}
+
+void ScoresForm::processEvents() {
+    QCoreApplication::processEvents();
+}
+
+double ScoresForm::secondsSinceMidnight() const {
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+void ScoresForm::showMessage(const std::string& text) {
+    ui::showMessage(this, toQString(text));
+}
+
+void ScoresForm::reject() {
+    logic_.windowCloseRequested();
+}
+
+void ScoresForm::paintEvent(QPaintEvent*) {
+    // The background is already filled; the 3-D frames go just outside the boxes.
+    QPainter painter(this);
+    painter_ = &painter;
+    logic_.Form_Paint();
+    painter_ = nullptr;
+}
+
+ScoresWindow::ScoresWindow(const Pictures& pictures, QWidget* owner)
+    : pictures_(pictures), owner_(owner) {}
+
+void ScoresWindow::showModal(Module2& store) {
+    ScoresForm form(store, pictures_, owner_);
+    form.load();
+    form.exec();
+}
+
+} // namespace zandor::ui
