@@ -123,9 +123,14 @@ void ScoresForm::fitOuterHeight() {
     }
 }
 
-void ScoresForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    fitOuterHeight();
+bool ScoresForm::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    // The window manager tells the frame's size some time after the window shows; it moves the
+    // window as it puts the frame round it.
+    if (event->type() == QEvent::Show || event->type() == QEvent::Move) {
+        fitOuterHeight();
+    }
+    return handled;
 }
 
 void ScoresForm::setCaption(const std::string& caption) {

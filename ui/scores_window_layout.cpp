@@ -5,6 +5,7 @@
 #include "ui/twips.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,6 +18,7 @@ namespace {
 constexpr Rgb kLightGrey = 0xC0C0C0;
 constexpr Rgb kBlue = 0x0000FF;
 constexpr double kLargePointSize = 9.75;
+constexpr double kSmallestPointSize = 6;
 
 void place(QWidget* widget, const char* name, const int (&rect)[4]) {
     widget->setObjectName(name);
@@ -37,6 +39,19 @@ void listColours(QWidget* list) {
         colours.setColor(group, QPalette::Text, toQColor(kRed));
     }
     list->setPalette(colours);
+}
+
+// The design's face may be wider than the one this desktop has: a label whose caption would not
+// fit its box is given a slightly smaller size, so that every word of it shows.
+void fitCaption(QLabel* label) {
+    QFont font = label->font();
+    const int flags = Qt::TextWordWrap | static_cast<int>(label->alignment());
+    while (font.pointSizeF() > kSmallestPointSize &&
+           QFontMetrics(font).boundingRect(label->rect(), flags, label->text()).height() >
+               label->height()) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    label->setFont(font);
 }
 
 } // namespace
@@ -75,6 +90,7 @@ void ScoresForm::buildControls() {
     lblInfo->setWordWrap(true);
     systemWindowColours(lblInfo, toQColor(kBlue));
     place(lblInfo, "lblInfo", {180, 2400, 3765, 405});
+    fitCaption(lblInfo);
 
     auto* txtName = new QLineEdit(this);
     auto* txtScore = new QLineEdit(this);
