@@ -160,7 +160,10 @@ class Session:
         """The main window once it shows; notes the splash's frame if it is seen meanwhile."""
         found = []
         for window in self._find_windows("^Zandor Bingo$"):
-            if not self.is_splash(window):
+            kind = self._run(["xprop", "-id", str(window), "_NET_WM_WINDOW_TYPE"], check=False)
+            if kind.returncode != 0:
+                continue  # gone since the search: the splash closing as the main window shows
+            if "_NET_WM_WINDOW_TYPE_SPLASH" not in kind.stdout:
                 found.append(window)
             elif self.splash_frame is None:
                 self.splash_frame = self.frame(window)
