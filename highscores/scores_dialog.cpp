@@ -24,6 +24,7 @@ double elapsedSince(double start, double now) {
 void frmScores::Form_Load() {
     busy = false;
     closed_ = false;
+    closing_ = false;
     taking_entry_ = !store_.view_only;
     view_.move((view_.screenWidth() - view_.width()) / 2,
                (view_.screenHeight() - view_.height()) / 2);
@@ -83,15 +84,14 @@ void frmScores::ShowViewMode() {
 }
 
 void frmScores::btnOK_Click() {
-    if (closed_) {
+    // Once per showing: a press waiting in the events let run below must not close again.
+    if (closed_ || closing_) {
         return;
     }
+    closing_ = true;
     view_.setTimerEnabled("Timer1", false);
     view_.setTimerInterval("Timer1", 0);
     view_.processEvents();
-    if (closed_) {
-        return; // closed by an event that ran just now
-    }
     closed_ = true;
     view_.close();
 }

@@ -35,6 +35,7 @@ private:
     ScoresView& view_;
     bool busy = false;
     bool taking_entry_ = false; // entry mode, until the entry is stored
+    bool closing_ = false;      // OK pressed, the dialog about to close
     bool closed_ = false;
 };
 

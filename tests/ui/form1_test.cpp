@@ -167,8 +167,8 @@ void Form1Test::menusHaveTheirAccessKeysAndNoShortcuts() {
     const struct {
         const char* name;
         const char* caption;
-    } items[] = {{"score", "&Hi-Scores"},           {"mnuFilePageSetup", "Page Set&up"},
-                 {"mnuFilePrint", "&Print"},        {"mnuFileExit", "E&xit"},
+    } items[] = {{"score", "&Hi-Scores"},          {"mnuFilePageSetup", "Page Set&up"},
+                 {"mnuFilePrint", "&Print"},       {"mnuFileExit", "E&xit"},
                  {"mnuHelpContents", "&Contents"}, {"mnuHelpAbout", "&About"}};
     for (const auto& item : items) {
         auto* action = table.form.findChild<QAction*>(item.name);

@@ -34,6 +34,8 @@ void ModalCloser::closeActiveModal() {
         winnersCards << modal->findChild<QLabel*>("Label3b")->text() + "|" + cells.join(",") + "|" +
                             red.join(",");
         modal->findChild<QPushButton*>("OKButton")->click();
+    } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        dialog->reject(); // the high scores, the About box, Page Setup: closed unanswered
     }
 }
 

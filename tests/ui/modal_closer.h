@@ -1,5 +1,5 @@
 // Answers the modal windows a test opens: every message box and winner's card that comes up is
-// recorded and closed with its OK button, as a player would.
+// recorded and closed with its OK button, as a player would; any other dialog is cancelled.
 #pragma once
 
 #include <QObject>

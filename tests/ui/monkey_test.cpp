@@ -10,11 +10,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QDialog>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QSlider>
 #include <QTimer>
 #include <random>
@@ -80,18 +78,13 @@ private:
     }
 
     void act() {
+        // While a window is modal the player can only answer it: the closer does.
+        if (QApplication::activeModalWidget() != nullptr) {
+            return;
+        }
         if (closed_ || actions_ >= kActionsPerRound) {
             if (!closed_ && widget<QSlider>("Slider1")->value() != 0) {
                 widget<QSlider>("Slider1")->setValue(0); // let the last game finish quickly
-            }
-            return;
-        }
-        // While a window is modal the player can only answer it: the closer does.
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            auto* dialog = qobject_cast<QDialog*>(modal);
-            if (dialog != nullptr && qobject_cast<QMessageBox*>(modal) == nullptr &&
-                modal->objectName() != "frmWinnersCard") {
-                dialog->reject(); // a window the closer does not know
             }
             return;
         }

@@ -131,6 +131,12 @@ TEST_F(ScoresDialog, ViewModeListsTheTableAndOkStopsTheTimerAndLetsEventsRunBefo
     expected.insert(expected.end(), kViewMode.begin(), kViewMode.end());
     EXPECT_EQ(view.log, expected);
     view.log.clear();
+    // A second press waiting in the events that OK lets run closes nothing more.
+    view.onRecord = [&](const std::string& step) {
+        if (step == "processEvents") {
+            form.btnOK_Click();
+        }
+    };
     form.btnOK_Click();
     EXPECT_EQ(view.log, (Steps{"timer Timer1 0", "interval Timer1 0", "processEvents", "close"}));
 }
