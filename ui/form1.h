@@ -86,6 +86,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void fitOuterSize();
     void buildMenus();
     QWidget* buildPicture(QWidget* client);
     void buildControlPanel(QWidget* picture);

@@ -14,6 +14,12 @@ WindowPrinter::WindowPrinter(QString pdfFolder)
                      : std::move(pdfFolder)) {}
 
 QPrinter& WindowPrinter::printer() {
+    // Made while no printer was installed, the printer is a PDF writer with nowhere to write;
+    // once a printer has come it is made afresh, so that prints go to the printer.
+    if (printer_ && printer_->outputFormat() == QPrinter::PdfFormat &&
+        printer_->outputFileName().isEmpty() && !QPrinterInfo::availablePrinters().isEmpty()) {
+        printer_.reset();
+    }
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     }
