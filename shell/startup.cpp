@@ -1,6 +1,5 @@
 #include "shell/startup.h"
 
-#include "platform/qt/held_input_wait.h"
 #include "shell/data_folder.h"
 #include "ui/pictures.h"
 #include "ui/splash_window.h"
@@ -14,11 +13,10 @@ std::unique_ptr<Program> Main(const QString& programFolder, int splashMillisecon
     auto splash =
         std::make_unique<ui::frmSplash>(ui::Pictures(QDir(data).filePath("pictures")).splash());
     splash->showNow();
-    waitHoldingInput(splashMilliseconds);
+    const bool closed = !splash->stayFor(splashMilliseconds);
 
     auto program = std::make_unique<Program>(programFolder, data);
     program->controller.Form_Load();
-    const bool closed = splash->closedByPlayer();
     splash.reset();
     if (closed) {
         program->controller.Form_Unload();

@@ -4,9 +4,11 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 namespace zandor::ui {
 
@@ -32,6 +34,19 @@ void frmSplash::showNow() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+bool frmSplash::stayFor(int milliseconds) {
+    // A plain local loop: the close the window manager sends counts as user input, which a
+    // wait holding input back would keep until the splash has gone. The splash has nothing
+    // else a click or a key could reach.
+    QEventLoop pause;
+    QTimer::singleShot(milliseconds, &pause, &QEventLoop::quit);
+    connect(this, &frmSplash::closed, &pause, &QEventLoop::quit);
+    if (!closedByPlayer_) {
+        pause.exec();
+    }
+    return !closedByPlayer_;
+}
+
 void frmSplash::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
@@ -41,6 +56,7 @@ void frmSplash::paintEvent(QPaintEvent*) {
 void frmSplash::closeEvent(QCloseEvent* event) {
     closedByPlayer_ = true;
     event->accept();
+    emit closed();
 }
 
 } // namespace zandor::ui

@@ -14,8 +14,12 @@ public:
 
     // Shows the splash centred on the primary screen and draws it at once.
     void showNow();
-    // Whether the player (or the session) closed it while it was up.
-    bool closedByPlayer() const { return closedByPlayer_; }
+    // Shows the splash for the time given, or until the player (or the session) closes it;
+    // false when it was closed.
+    bool stayFor(int milliseconds);
+
+signals:
+    void closed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,7 @@
 // The program's life around the main window, offscreen: the window's place restored from the
 // settings and saved on closing, the high-score offer on closing, and the commands of the File
 // and Help menus that open dialogs and the help.
+#include "shell/startup.h"
 #include "test_window.h"
 #include "ui/look.h"
 
@@ -44,7 +45,7 @@ void store(QSettings& settings, const QStringList& values) {
 class ShellTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { ui::applyApplicationLook(); }
+    void initTestCase();
     void placeComesBackFromTheSettings_data();
     void placeComesBackFromTheSettings();
     void closingOffersTheBalanceAndSavesThePlace_data();
@@ -53,7 +54,19 @@ private slots:
     void menuCommandsOpenTheirDialogs();
     void helpContents_data();
     void helpContents();
+    void closingTheSplashRunsTheShutDownWithoutTheWindow();
+
+private:
+    QTemporaryDir home_;
 };
+
+void ShellTest::initTestCase() {
+    ui::applyApplicationLook();
+    // The program's own settings store, here in a temporary folder.
+    qputenv("XDG_CONFIG_HOME", home_.filePath("config").toUtf8());
+    QCoreApplication::setOrganizationName("Zandor Bingo");
+    QCoreApplication::setApplicationName("Zandor Bingo");
+}
 
 void ShellTest::placeComesBackFromTheSettings_data() {
     QTest::addColumn<QStringList>("stored");
@@ -206,6 +219,21 @@ void ShellTest::helpContents() {
         QCOMPARE(browser->source(), QUrl::fromLocalFile(helpFile));
         QVERIFY(browser->toPlainText().contains("Contents"));
     }
+}
+
+void ShellTest::closingTheSplashRunsTheShutDownWithoutTheWindow() {
+    QTemporaryDir programFolder;
+    QTimer::singleShot(20, [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == "frmSplash") {
+                window->close();
+            }
+        }
+    });
+    QVERIFY(Main(programFolder.path(), 60000) == nullptr);
+    QSettings settings;
+    QCOMPARE(settings.value("Settings/MainLeft").toString(), QString("1005"));
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
 QTEST_MAIN(ShellTest)
