@@ -194,17 +194,6 @@ def print_card(s, env, find_pdf):
     print(f"{os.path.basename(pdf)} is right (RMSE {rmse:.3f} against the screen)")
 
 
-class PrintingSession(Session):
-    """A session that stops whatever it started when it fails to come up too."""
-
-    def __init__(self, binary):
-        try:
-            super().__init__(binary)
-        except BaseException:
-            self.close()
-            raise
-
-
 def main():
     if len(sys.argv) != 2:
         return print(__doc__) or 2
@@ -215,12 +204,12 @@ def main():
         return print(f"FAIL: {tools} must be installed (scripts/install-deps.sh)") or 1
     s = None
     try:
-        s = PrintingSession(sys.argv[1])
+        s = Session(sys.argv[1])
         print_card(s, {"CUPS_SERVER": os.path.join(s.tmp, "no-server")}, saved)
         s.close()
         if reason := no_print_server():
             raise Skip(reason)
-        s = PrintingSession(sys.argv[1])
+        s = Session(sys.argv[1])
         print_card(s, *start_print_server(s))
     except Skip as skip:
         return print(f"SKIP: {skip} (the no-printer case passed)") or 77

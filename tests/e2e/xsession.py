@@ -24,12 +24,16 @@ class Session:
         self.procs = []
         self.app = None
         self.shot_index = 0
+        try:
+            self._set_up(binary, width, height)
+        except BaseException:
+            self.close()  # nothing started is left running
+            raise
+
+    def _set_up(self, binary, width, height):
         self.display = self._start_xvfb(width, height)
         self.env = self._environment()
-        self._spawn(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
-                    stderr=subprocess.DEVNULL)
-        self._wait(lambda: self._run(["wmctrl", "-m"], check=False).returncode == 0, 10,
-                   "openbox did not come up")
+        self._start_window_manager()
         self.folder = os.path.join(self.tmp, "app")
         os.makedirs(self.folder)
         shutil.copy2(binary, self.folder)
@@ -41,6 +45,20 @@ class Session:
             shutil.copytree(source, os.path.join(self.folder, data))
 
     # --- processes -------------------------------------------------------------------------
+
+    def _start_window_manager(self):
+        # Now and then openbox does not come up on a display just made; a second start does.
+        for attempt in (1, 2):
+            openbox = self._spawn(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
+                                  stderr=subprocess.DEVNULL)
+            try:
+                self._wait(lambda: self._run(["wmctrl", "-m"], check=False).returncode == 0,
+                           10, "openbox did not come up")
+                return
+            except Failure:
+                if attempt == 2:
+                    raise
+                os.killpg(openbox.pid, signal.SIGKILL)
 
     def _start_xvfb(self, width, height):
         read_end, write_end = os.pipe()
