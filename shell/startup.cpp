@@ -5,6 +5,8 @@
 #include "ui/splash_window.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <algorithm>
 
 namespace zandor {
 
@@ -13,10 +15,16 @@ std::unique_ptr<Program> Main(const QString& programFolder, int splashMillisecon
     auto splash =
         std::make_unique<ui::frmSplash>(ui::Pictures(QDir(data).filePath("pictures")).splash());
     splash->showNow();
-    const bool closed = !splash->stayFor(splashMilliseconds);
-
+    QElapsedTimer up;
+    up.start();
+    // The main window is made and loaded, hidden, while the splash is up: the player waits
+    // for the splash alone, and the window shows the moment it goes.
     auto program = std::make_unique<Program>(programFolder, data);
     program->controller.Form_Load();
+    program->form.ensurePolished(); // its style and native window too, so showing is quick
+    program->form.winId();
+    const bool closed =
+        !splash->stayFor(std::max<int>(0, splashMilliseconds - static_cast<int>(up.elapsed())));
     splash.reset();
     if (closed) {
         program->controller.Form_Unload();

@@ -11,9 +11,10 @@ namespace zandor {
 // How long the splash stays up.
 inline constexpr int kSplashMilliseconds = 1500;
 
-// Shows the splash for the given time, builds the program and loads its main window hidden,
-// removes the splash and shows the main window. When the player closed the splash meanwhile,
-// the window is closed at once instead (the shut-down sequence runs) and the result is null.
+// Shows the splash for the given time, building the program and loading its main window hidden
+// meanwhile, then removes the splash and shows the main window. When the player closed the splash
+// meanwhile, the window is closed at once instead (the shut-down sequence runs) and the result is
+// null.
 std::unique_ptr<Program> Main(const QString& programFolder,
                               int splashMilliseconds = kSplashMilliseconds);
 
