@@ -107,6 +107,17 @@ int ScoresForm::height() const {
 void ScoresForm::move(int left, int top) {
     const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
     QWidget::move(shown->geometry().topLeft() + QPoint(pixels(left), pixels(top)));
+    // Centred by its client size while the frame is not known yet: once it is, the window
+    // moves by half the frame, as if it had been centred by its outer size.
+    centreWhenFramed_ = frameGeometry().size() == QWidget::size();
+}
+
+void ScoresForm::centreFramed() {
+    const QSize frame = frameGeometry().size() - QWidget::size();
+    if (centreWhenFramed_ && !frame.isNull()) {
+        centreWhenFramed_ = false;
+        QWidget::move(pos() - QPoint(frame.width() / 2, frame.height() / 2));
+    }
 }
 
 void ScoresForm::setHeight(int height) {
@@ -129,6 +140,7 @@ bool ScoresForm::event(QEvent* event) {
     // window as it puts the frame round it.
     if (event->type() == QEvent::Show || event->type() == QEvent::Move) {
         fitOuterHeight();
+        centreFramed();
     }
     return handled;
 }

@@ -77,6 +77,7 @@ private:
     T* control(const std::string& name) const;
     void applyTimer();
     void fitOuterHeight();
+    void centreFramed();
 
     frmScores logic_;
     std::map<std::string, QWidget*> controls_;
@@ -91,6 +92,7 @@ private:
     QPainter* painter_ = nullptr; // set only while Form_Paint runs
     QPoint drawPosition_;         // twips
     int outerHeight_ = -1;        // twips, once the logic has set it
+    bool centreWhenFramed_ = false;
 };
 
 class ScoresWindow final : public HighScoreDialog {
