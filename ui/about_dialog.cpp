@@ -98,7 +98,7 @@ frmAbout::frmAbout(const Pictures& pictures, SystemInfoLauncher& launcher, QWidg
     lblTitle->setFont(designFont(font(), kDefaultPointSize, true));
     lblVersion = label("lblVersion", "", twipsRect(2520, 600, 2775, 225), this);
     label("lblDescription",
-          "Bingo against ten computer players: buy up to three cards, listen to the caller "
+          "Bingo against nine computer players: buy up to three cards, listen to the caller "
           "and be the first to complete the pattern.",
           twipsRect(2280, 960, 3375, 690), this);
     label("Label1", "The caller's voice, the players and their faces were all made for this game.",
