@@ -28,8 +28,8 @@ bool inOurGroups(gid_t group) {
     return false;
 }
 
-} // namespace
-
+// Whether this user may write in the folder, judged by its permission bits as well as by the
+// system: a folder made read-only stays read-only even for root.
 bool folderIsWritable(const QString& folder) {
     const QByteArray path = QFile::encodeName(folder);
     struct stat info {};
@@ -42,6 +42,8 @@ bool folderIsWritable(const QString& folder) {
                                                   : S_IWOTH;
     return (info.st_mode & bit) != 0;
 }
+
+} // namespace
 
 QString highScoreFilePath(const QString& programFolder, bool installed,
                           const QString& userDataFolder) {

@@ -12,8 +12,4 @@ namespace zandor {
 QString highScoreFilePath(const QString& programFolder, bool installed,
                           const QString& userDataFolder);
 
-// Whether this user may write in the folder, judged by its permission bits as well as by the
-// system: a folder made read-only stays read-only even for root.
-bool folderIsWritable(const QString& folder);
-
 } // namespace zandor

@@ -27,6 +27,14 @@ std::optional<float> readSize(QSettings& settings, const char* key) {
     return size && *size >= kSmallest ? size : std::nullopt;
 }
 
+// A single-precision number as text: no grouping, no exponent, a fraction only when it has one.
+QString singleText(float value) {
+    // Seven significant digits are what a single-precision number holds; beyond them only
+    // the whole part is worth writing, and never as an exponent.
+    const QString text = QString::number(static_cast<double>(value), 'g', 7);
+    return text.contains('e') ? QString::number(static_cast<double>(value), 'f', 0) : text;
+}
+
 } // namespace
 
 WindowPlace readWindowPlace(QSettings& settings) {
@@ -51,13 +59,6 @@ void writeWindowPlace(QSettings& settings, const QRect& outerPixels) {
     settings.setValue("MainHeight", twips(outerPixels.height()));
     settings.endGroup();
     settings.sync();
-}
-
-QString singleText(float value) {
-    // Seven significant digits are what a single-precision number holds; beyond them only
-    // the whole part is worth writing, and never as an exponent.
-    const QString text = QString::number(static_cast<double>(value), 'g', 7);
-    return text.contains('e') ? QString::number(static_cast<double>(value), 'f', 0) : text;
 }
 
 QRect keepOnAScreen(const QRect& frame, const QList<QRect>& screens, const QRect& primary) {

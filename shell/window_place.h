@@ -26,9 +26,6 @@ WindowPlace readWindowPlace(QSettings& settings);
 // Writes the four keys, each as a single-precision number in plain decimal.
 void writeWindowPlace(QSettings& settings, const QRect& outerPixels);
 
-// A single-precision number as text: no grouping, no exponent, a fraction only when it has one.
-QString singleText(float value);
-
 // The frame moved onto the primary screen when it lies wholly off every screen; as it is
 // otherwise.
 QRect keepOnAScreen(const QRect& frame, const QList<QRect>& screens, const QRect& primary);
