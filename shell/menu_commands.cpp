@@ -7,9 +7,11 @@
 #include "ui/help_window.h"
 #include "ui/message_box.h"
 
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
 
 namespace zandor {
 
@@ -35,6 +37,12 @@ void MenuCommands::mnuFilePageSetup_Click() {
     QPrintDialog dialog(&parts_.printer.printer(), &parts_.form);
     dialog.setObjectName("pageSetupDialog");
     dialog.setWindowTitle("Page Setup");
+    // Qt's dialog names its confirm button Print; here it only chooses the printer.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok)) {
+            confirm->setText("OK");
+        }
+    }
     // Confirming keeps the choice in the printer the print command uses; cancelling leaves
     // it as it was, and neither says anything.
     dialog.exec();

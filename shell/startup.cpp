@@ -21,7 +21,7 @@ std::unique_ptr<Program> Main(const QString& programFolder, int splashMillisecon
     // for the splash alone, and the window shows the moment it goes.
     auto program = std::make_unique<Program>(programFolder, data);
     program->controller.Form_Load();
-    program->form.grab(); // laid out and drawn once: showing it is then quick
+    program->form.ensurePolished(); // its style too, so that showing it is quick
     const bool closed =
         !splash->stayFor(std::max<int>(0, splashMilliseconds - static_cast<int>(up.elapsed())));
     splash.reset();

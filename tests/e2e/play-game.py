@@ -7,12 +7,11 @@ First run: speed 0, two cards, Start, the announcement closed with Return, the b
 then a second game closed through the window manager in the middle (exit code 0). Second run:
 File, Exit (exit code 0). Exits 77 (skipped) when Xvfb is not installed.
 """
-import shutil
 import sys
 import time
 
 sys.path.insert(0, __import__("os").path.dirname(__import__("os").path.abspath(__file__)))
-from xsession import Failure, Session  # noqa: E402
+from xsession import Failure, Session, run_steps  # noqa: E402
 
 WHITE, RED = 0xFFFFFF, 0xFF0000
 CARD_FRAMES = {"GAME1": (32, 256), "Game2": (216, 256), "Game3": (396, 256)}
@@ -152,26 +151,5 @@ def file_exit(binary):
         s.close()
 
 
-def main():
-    if len(sys.argv) != 2:
-        print(__doc__)
-        return 2
-    if shutil.which("Xvfb") is None:
-        print("SKIP: Xvfb is not installed")
-        return 77
-    for tool in ("openbox", "xdotool", "wmctrl", "import", "convert"):
-        if shutil.which(tool) is None:
-            print(f"FAIL: {tool} is not installed (scripts/install-deps.sh installs it)")
-            return 1
-    try:
-        first_game_and_close_mid_game(sys.argv[1])
-        file_exit(sys.argv[1])
-    except Failure as failure:
-        print(f"FAIL: {failure}")
-        return 1
-    print("PASS")
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_steps(__doc__, [first_game_and_close_mid_game, file_exit]))

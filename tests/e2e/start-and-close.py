@@ -13,12 +13,11 @@ Exits 77 (skipped) when Xvfb is not installed.
 """
 import os
 import re
-import shutil
 import stat
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xsession import Failure, Session  # noqa: E402
+from xsession import Failure, Session, run_steps  # noqa: E402
 
 LOW_TABLE = "[HiScores]\n" + "".join(f"Score{i}={10 - i};Low {i}\n" for i in range(1, 6))
 
@@ -131,27 +130,6 @@ def read_only_program_folder(binary):
         s.close()
 
 
-def main():
-    if len(sys.argv) != 2:
-        print(__doc__)
-        return 2
-    if shutil.which("Xvfb") is None:
-        print("SKIP: Xvfb is not installed")
-        return 77
-    for tool in ("openbox", "xdotool", "wmctrl", "xprop", "xwininfo", "import", "convert"):
-        if shutil.which(tool) is None:
-            print(f"FAIL: {tool} is not installed (scripts/install-deps.sh installs it)")
-            return 1
-    try:
-        stored_place_and_entry(sys.argv[1])
-        file_exit_without_place(sys.argv[1])
-        read_only_program_folder(sys.argv[1])
-    except Failure as failure:
-        print(f"FAIL: {failure}")
-        return 1
-    print("PASS")
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_steps(__doc__, [stored_place_and_entry, file_exit_without_place,
+                                 read_only_program_folder]))

@@ -8,6 +8,7 @@ import os
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -16,6 +17,32 @@ TITLES = "^(Zandor Bingo|The Winners Card|PembyBingo)$"
 
 class Failure(Exception):
     pass
+
+
+NEEDED_TOOLS = ("openbox", "xdotool", "wmctrl", "xprop", "xwininfo", "import", "convert")
+
+
+def run_steps(doc, steps):
+    """The command line of an end-to-end script: runs each step(binary) in turn and returns
+    the exit code (0 passed, 1 failed, 2 usage, 77 skipped without Xvfb)."""
+    if len(sys.argv) != 2:
+        print(doc)
+        return 2
+    if shutil.which("Xvfb") is None:
+        print("SKIP: Xvfb is not installed")
+        return 77
+    for tool in NEEDED_TOOLS:
+        if shutil.which(tool) is None:
+            print(f"FAIL: {tool} is not installed (scripts/install-deps.sh installs it)")
+            return 1
+    try:
+        for step in steps:
+            step(sys.argv[1])
+    except Failure as failure:
+        print(f"FAIL: {failure}")
+        return 1
+    print("PASS")
+    return 0
 
 
 class Session:
