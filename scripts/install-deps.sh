@@ -34,6 +34,17 @@ printer-driver-cups-pdf
 poppler-utils
 bc
 python3
+dbus
+dbus-x11
+at-spi2-core
+python3-pyatspi
+gir1.2-atspi-2.0
+lintian
+desktop-file-utils
+appstream
+dpkg-dev
+fakeroot
+file
 "
 
 missing=""
