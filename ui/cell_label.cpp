@@ -2,6 +2,7 @@
 
 #include "ui/twips.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -16,6 +17,7 @@ void CellLabel::setText(const QString& text) {
     if (text != text_) {
         text_ = text;
         update();
+        tellScreenReaders();
     }
 }
 
@@ -23,6 +25,44 @@ void CellLabel::setBackColor(Rgb colour) {
     if (colour != back_) {
         back_ = colour;
         update();
+        tellScreenReaders();
+    }
+}
+
+void CellLabel::setGridPlace(const QString& grid, const QString& line, const QString& stateWord) {
+    grid_ = grid;
+    line_ = line;
+    stateWord_ = stateWord;
+}
+
+QString CellLabel::spokenText() const {
+    const QString caption = text_.trimmed();
+    if (!isGridCell()) {
+        return caption;
+    }
+    return QString("%1, %2, %3, %4%5")
+        .arg(grid_, line_, caption.isEmpty() ? "blank" : caption, isMarked() ? "" : "not ",
+             stateWord_);
+}
+
+// Only while an assistive technology listens: the window changes hundreds of cells a game.
+void CellLabel::tellScreenReaders() {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    if (announces_ && text_.trimmed().isEmpty()) {
+        return; // the display is cleared before each call: only the call itself is news
+    }
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    if (announces_) {
+        QAccessibleValueChangeEvent called(this, text_.section(' ', -1).toInt());
+        QAccessible::updateAccessibility(&called);
+    } else if (isGridCell()) {
+        QAccessible::State marked;
+        marked.checked = true;
+        QAccessibleStateChangeEvent changed(this, marked);
+        QAccessible::updateAccessibility(&changed);
     }
 }
 
@@ -35,6 +75,11 @@ void CellLabel::paintEvent(QPaintEvent*) {
     }
     painter.setPen(toQColor(fore_));
     painter.drawText(rect(), Qt::AlignCenter, text_);
+    if (hasFocus()) {
+        // The keyboard's place in a grid: a dashed ring just inside the border.
+        painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
 }
 
 // A click is a press and a release on the same cell, as on any button.
@@ -51,6 +96,16 @@ void CellLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (click) {
         emit clicked();
     }
+}
+
+void CellLabel::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void CellLabel::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 } // namespace zandor::ui

@@ -20,6 +20,20 @@ public:
     Rgb backColor() const { return back_; }
     void setBackColor(Rgb colour);
 
+    // A cell of a card or of the scoreboard: where it sits ("Card 1", "B column"), for screen
+    // readers, and the word its coloured state is read as ("marked", "called").
+    void setGridPlace(const QString& grid, const QString& line, const QString& stateWord);
+    bool isGridCell() const { return !grid_.isEmpty(); }
+    // Anything but the resting white counts as marked.
+    bool isMarked() const { return back_ != kWhite; }
+    // What a screen reader says of the cell, e.g. "Card 1, B column, 12, marked".
+    QString spokenText() const;
+    // The called-number display: every new caption is announced to screen readers.
+    void setAnnouncesChanges(bool announces) { announces_ = announces; }
+    bool announcesChanges() const { return announces_; }
+    // A click by keyboard or by a screen reader's action: the same handler as the mouse's.
+    void click() { emit clicked(); }
+
 signals:
     void clicked();
 
@@ -27,13 +41,21 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void tellScreenReaders();
+
     QString text_;
     Rgb back_;
     Rgb fore_;
     bool bordered_;
     bool pressed_ = false;
+    QString grid_;
+    QString line_;
+    QString stateWord_;
+    bool announces_ = false;
 };
 
 } // namespace zandor::ui

@@ -4,6 +4,7 @@
 
 #include "platform/qt/held_input_wait.h"
 #include "platform/qt/window_printer.h"
+#include "ui/accessibility.h"
 #include "ui/cell_label.h"
 #include "ui/frame_panel.h"
 #include "ui/look.h"
@@ -24,6 +25,7 @@ namespace zandor::ui {
 
 Form1::Form1(const Pictures& pictures, WindowPrinter& printer, QWidget* parent)
     : QMainWindow(parent), pictures_(pictures), printer_(printer) {
+    installAccessibility();
     setObjectName("Form1");
     setWindowTitle("Zandor Bingo");
     setWindowIcon(pictures.windowIcon());
@@ -40,12 +42,14 @@ Form1::Form1(const Pictures& pictures, WindowPrinter& printer, QWidget* parent)
     status_ = new StatusBar(window);
     column->addWidget(status_);
     setCentralWidget(window);
+    // Built in the order Tab visits them: the choices and buttons, the game type and speed,
+    // then the scoreboard and the cards.
     QWidget* picture = buildPicture(client);
     buildControlPanel(picture);
+    buildGameTypes(client);
+    buildSpeed(picture);
     buildScoreBoard(picture);
     buildCards(picture);
-    buildSpeed(picture);
-    buildGameTypes(client);
     const QSize designed = designedClientSize();
     resize(designed.width(), menuBar()->sizeHint().height() + designed.height());
 }

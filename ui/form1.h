@@ -96,7 +96,12 @@ private:
     void buildCards(QWidget* picture);
     void buildGameTypes(QWidget* client);
     void buildSpeed(QWidget* picture);
-    QPushButton* pictureButton(const char* name, const QIcon& icon, const char* toolTip, int left,
+    struct PictureButtonDesign {
+        const char* name;
+        const char* toolTip;
+        const char* spokenName;
+    };
+    QPushButton* pictureButton(const PictureButtonDesign& design, const QIcon& icon, int left,
                                QWidget* parent);
     CellLabel* cellLabel(Ctl control, int index) const;
     FramePanel* frame(Ctl control) const;

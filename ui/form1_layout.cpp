@@ -1,5 +1,6 @@
 // Form1's controls, menus and status bar, built at their designed places. Positions are the
 // design's twips; nothing is laid out dynamically, so resizing the window moves nothing.
+#include "ui/cell_grid.h"
 #include "ui/cell_label.h"
 #include "ui/form1.h"
 #include "ui/frame_panel.h"
@@ -26,6 +27,7 @@ constexpr int kCellWidth = 375;
 constexpr int kCellHeight = 255;
 constexpr int kColumnPitch = 480;
 constexpr int kRowPitch = 360;
+constexpr char kLetters[] = "BINGO";
 
 struct CardDesign {
     const char* frameName;
@@ -115,6 +117,7 @@ QWidget* Form1::buildPicture(QWidget* client) {
 void Form1::buildControlPanel(QWidget* picture) {
     auto* Frame1 = new FramePanel("", kLightBlue, kWhite, FramePanel::Border::Flat, picture);
     Frame1->setObjectName("Frame1");
+    Frame1->setAccessibleName("Game controls");
     Frame1->setFont(designFont(font(), kDefaultPointSize, true));
     place(Frame1, {420, 300, 7935, 915});
     buildCardCount(Frame1);
@@ -122,6 +125,7 @@ void Form1::buildControlPanel(QWidget* picture) {
     automancheck = new QCheckBox("Manual", Frame1);
     automancheck->setObjectName("automancheck");
     automancheck->setToolTip("Auto / Manual Switch");
+    automancheck->setAccessibleDescription(automancheck->toolTip());
     fixColours(automancheck, kLightBlue, kWhite);
     place(automancheck, {2820, 360, 975, 255});
     connect(automancheck, &QCheckBox::clicked, this, &Form1::autoManualClicked);
@@ -129,6 +133,8 @@ void Form1::buildControlPanel(QWidget* picture) {
     CalledNumberDisplay = new CellLabel("!!", kYellow, kRed, true, Frame1);
     CalledNumberDisplay->setObjectName("CalledNumberDisplay");
     CalledNumberDisplay->setToolTip("Called Number");
+    CalledNumberDisplay->setAccessibleDescription(CalledNumberDisplay->toolTip());
+    CalledNumberDisplay->setAnnouncesChanges(true);
     CalledNumberDisplay->setFont(designFont(font(), 18, true));
     place(CalledNumberDisplay, {4020, 240, 915, 555});
     buildButtons(Frame1);
@@ -146,6 +152,8 @@ void Form1::buildCardCount(FramePanel* frame1) {
         auto* button = new QRadioButton(design.caption, SelectNoGames);
         button->setObjectName(design.name);
         button->setToolTip(toolTip);
+        button->setAccessibleName(cards == 1 ? "1 card" : QString("%1 cards").arg(cards));
+        button->setAccessibleDescription(toolTip);
         fixColours(button, kLightBlue, kWhite);
         place(button, {design.left, 240, design.width, 195});
         connect(button, &QRadioButton::clicked, this,
@@ -155,27 +163,32 @@ void Form1::buildCardCount(FramePanel* frame1) {
     sel_[0]->setChecked(true);
 }
 
-QPushButton* Form1::pictureButton(const char* name, const QIcon& icon, const char* toolTip,
-                                  int left, QWidget* parent) {
+QPushButton* Form1::pictureButton(const PictureButtonDesign& design, const QIcon& icon, int left,
+                                  QWidget* parent) {
     auto* button = new QPushButton(parent);
-    button->setObjectName(name);
+    button->setObjectName(design.name);
     button->setIcon(icon);
     button->setIconSize(QSize(32, 32));
-    button->setToolTip(toolTip);
+    button->setToolTip(design.toolTip);
+    button->setAccessibleName(design.spokenName);
+    button->setAccessibleDescription(design.toolTip);
     fixColours(button, kLightBlue, kBlack);
     place(button, {left, 240, 555, 555});
     return button;
 }
 
 void Form1::buildButtons(FramePanel* frame1) {
-    StartButton = pictureButton("StartButton", pictures_.startIcon(), "Start Game", 5100, frame1);
+    StartButton =
+        pictureButton({"StartButton", "Start Game", "Start"}, pictures_.startIcon(), 5100, frame1);
     connect(StartButton, &QPushButton::clicked, this, &Form1::startClicked);
-    pausebutton = pictureButton("pausebutton", pictures_.pauseIcon(), "Pause Game", 5880, frame1);
+    pausebutton =
+        pictureButton({"pausebutton", "Pause Game", "Pause"}, pictures_.pauseIcon(), 5880, frame1);
     connect(pausebutton, &QPushButton::clicked, this, &Form1::pauseClicked);
-    scorebutton = pictureButton("scorebutton", pictures_.scoresIcon(), "High Scores", 6600, frame1);
+    scorebutton = pictureButton({"scorebutton", "High Scores", "High Scores"},
+                                pictures_.scoresIcon(), 6600, frame1);
     connect(scorebutton, &QPushButton::clicked, this, &Form1::scorebuttonClicked);
-    PrintButton =
-        pictureButton("PrintButton", pictures_.printerIcon(), "Print Cards", 7320, frame1);
+    PrintButton = pictureButton({"PrintButton", "Print Cards", "Print"}, pictures_.printerIcon(),
+                                7320, frame1);
     connect(PrintButton, &QPushButton::clicked, this, &Form1::printClicked);
 }
 
@@ -187,6 +200,7 @@ void Form1::buildScoreBoard(QWidget* picture) {
     for (int row = 0; row < 5; ++row) {
         columnHeader(row, row, 180, 240 + kRowPitch * row, ScoreBoard);
     }
+    std::vector<CellLabel*> rows;
     for (int n = 1; n <= kNumberCount; ++n) {
         const int row = (n - 1) / 15;
         const int column = (n - 1) % 15;
@@ -194,8 +208,11 @@ void Form1::buildScoreBoard(QWidget* picture) {
         cell->setObjectName(QString("Label1_%1").arg(n));
         cell->setGeometry(
             twipsRect(660 + kColumnPitch * column, 240 + kRowPitch * row, kCellWidth, kCellHeight));
+        cell->setGridPlace("Scoreboard", QString("%1 row").arg(kLetters[row]), "called");
         Label1[n] = cell;
+        rows.push_back(cell);
     }
+    new CellGrid(std::move(rows), 15, ScoreBoard);
 }
 
 void Form1::buildCards(QWidget* picture) {
@@ -211,10 +228,14 @@ void Form1::buildCards(QWidget* picture) {
             columnHeader(design.firstHeader + design.headerStep * column, column,
                          120 + kColumnPitch * column, 240, panel);
         }
+        std::vector<CellLabel*> rows(kCellCount);
         for (int i = 1; i <= kCellCount; ++i) {
             const int column = (i - 1) / 5;
             const int row = (i - 1) % 5;
             auto* cell = new CellLabel(" ", kWhite, kBlack, true, panel);
+            cell->setGridPlace(QString("Card %1").arg(card + 1),
+                               QString("%1 column").arg(kLetters[column]), "marked");
+            rows[row * 5 + column] = cell;
             cell->setObjectName(QString("%1_%2").arg(design.cellName).arg(i));
             cell->setGeometry(twipsRect(120 + kColumnPitch * column, 600 + kRowPitch * row,
                                         kCellWidth, kCellHeight));
@@ -223,6 +244,7 @@ void Form1::buildCards(QWidget* picture) {
                     [this, grid, i] { emit cellClicked(grid, i); });
             cards_[card][i] = cell;
         }
+        new CellGrid(std::move(rows), 5, panel);
     }
 }
 
@@ -235,6 +257,7 @@ void Form1::buildGameTypes(QWidget* client) {
     for (int i = 0; i < kGameTypes; ++i) {
         auto* button = new QRadioButton(kGameTypeDesigns[i].caption, Frame2);
         button->setObjectName(QString("selgametype_%1").arg(i));
+        button->setAccessibleDescription("Game type");
         fixColours(button, kLightYellow, kBlack);
         place(button, {60, kGameTypeDesigns[i].top, 1275, 195});
         selgametype[i] = button;
@@ -250,6 +273,8 @@ void Form1::buildSpeed(QWidget* picture) {
     Slider1 = new QSlider(Qt::Horizontal, Frame3);
     Slider1->setObjectName("Slider1");
     Slider1->setToolTip("Adjust Caller Speed");
+    Slider1->setAccessibleName("Caller Speed");
+    Slider1->setAccessibleDescription(Slider1->toolTip());
     Slider1->setRange(0, 20);
     Slider1->setSingleStep(1);
     Slider1->setPageStep(5);

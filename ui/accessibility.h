@@ -1,0 +1,11 @@
+// Screen-reader support for the game's own widgets: cells say where they are and whether they
+// are marked, frames are named groups, the status panels read as their text, and the
+// called-number display announces each call.
+#pragma once
+
+namespace zandor::ui {
+
+// Registers the accessible interfaces of the game's widgets with Qt. Safe to call more than once.
+void installAccessibility();
+
+} // namespace zandor::ui
