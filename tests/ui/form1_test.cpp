@@ -7,6 +7,7 @@
 #include "ui/twips.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QMenu>
@@ -121,6 +122,17 @@ private slots:
         QCOMPARE(table.cell("Label4_7")->backColor(), kRed);
         table.click("Label4_7");
         QCOMPARE(table.cell("Label4_7")->backColor(), kWhite);
+        // The keyboard marks it the same way from the grid's Tab stop (Up stops at the edge),
+        // and a screen reader hears it marked.
+        for (auto [cell, key] : {std::pair{"Label4_1", Qt::Key_Up},
+                                 {"Label4_1", Qt::Key_Right},
+                                 {"Label4_6", Qt::Key_Down},
+                                 {"Label4_7", Qt::Key_Space}}) {
+            QTest::keyClick(table.widget(cell), key);
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(table.widget("Label4_7"))
+                     ->text(QAccessible::Name),
+                 QString("Card 2, I column, blank, marked"));
         table.click("sel0_1");
         QVERIFY(table.widget("GAME1")->isHidden() && !table.widget("StartButton")->isEnabled());
         table.state().balance = 6;
