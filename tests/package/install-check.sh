@@ -1,0 +1,112 @@
+#!/bin/sh
+# Installs the Debian package on this machine as a user would, starts the installed game once
+# from its menu entry and removes it again:
+#
+#   install-check.sh build/package/zandor-bingo_2.0.0_amd64.deb
+#
+# 1. apt-get install ./FILE.deb (as root; through sudo otherwise): the package's dependencies
+#    must be there or installable;
+# 2. the files are where the package says, zandor-bingo is found on a desktop session's PATH
+#    and answers --version, man finds its page;
+# 3. the installed menu entry's Exec line is started under a private Xvfb with a fresh home
+#    (installed-run.py): the main window shows with its icon, and closing it stores a high
+#    score in the per-user data folder;
+# 4. apt-get purge zandor-bingo: every file of the package is gone.
+# Leaves the machine as it found it: a package that was installed before is not touched (the
+# check stops), and the package is purged again if a step fails.
+set -eu
+
+here=$(cd "$(dirname "$0")" && pwd)
+# What a desktop session searches (Debian's /etc/profile for users): root's PATH lacks games.
+SESSION_PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games
+APP_ID=io.github.zandorbingo.ZandorBingo
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+step() { echo "== $*"; }
+
+[ $# -eq 1 ] && [ -f "$1" ] || {
+    sed -n '2,17p' "$0" | sed 's/^# \{0,1\}//'
+    exit 2
+}
+deb=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+
+if [ "$(id -u)" -eq 0 ]; then
+    SUDO=""
+elif command -v sudo >/dev/null 2>&1; then
+    SUDO="sudo"
+else
+    fail "installing a package needs root or sudo"
+fi
+APT="$SUDO env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 -q -y"
+
+status=$(dpkg-query -W -f='${Status}' zandor-bingo 2>/dev/null || true)
+case "$status" in
+"" | "unknown ok not-installed" | "deinstall ok config-files") ;;
+*) fail "zandor-bingo is already installed here ($status); remove it first" ;;
+esac
+
+installed=""
+purge() {
+    $APT purge zandor-bingo >"$tmp/purge.log" 2>&1 || {
+        cat "$tmp/purge.log"
+        return 1
+    }
+}
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/zandor-install-XXXXXX")
+cleanup() {
+    [ -z "$installed" ] || purge || true
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+started=$(date +%s)
+
+step "apt-get install $deb"
+# The lists may be old on a machine that has not needed apt for a while: refresh them once
+# when the first attempt cannot find a dependency.
+installed=yes
+if ! $APT install "$deb" >"$tmp/install.log" 2>&1; then
+    $APT update >/dev/null 2>&1 || true
+    $APT install "$deb" >"$tmp/install.log" 2>&1 || { cat "$tmp/install.log"; fail "apt-get install failed"; }
+fi
+grep -E '^(Setting up|Unpacking|The following NEW)' "$tmp/install.log" | sed 's/^/  /' || true
+[ "$(dpkg-query -W -f='${Status} ${Version}' zandor-bingo)" = \
+    "install ok installed $(dpkg-deb --field "$deb" Version)" ] || fail "dpkg does not list it installed"
+dpkg -L zandor-bingo | while read -r path; do [ -d "$path" ] || echo "$path"; done \
+    | LC_ALL=C sort >"$tmp/files"
+echo "installed: $(wc -l <"$tmp/files") files, in $(($(date +%s) - started)) s"
+
+step "the installed files"
+for path in /usr/games/zandor-bingo /usr/share/games/zandor-bingo/sounds/bingo.wav \
+    /usr/share/games/zandor-bingo/pictures/background.png \
+    /usr/share/games/zandor-bingo/help/index.html "/usr/share/applications/$APP_ID.desktop" \
+    "/usr/share/metainfo/$APP_ID.metainfo.xml" \
+    /usr/share/icons/hicolor/scalable/apps/zandor-bingo.svg \
+    /usr/share/icons/hicolor/48x48/apps/zandor-bingo.png /usr/share/man/man6/zandor-bingo.6.gz \
+    /usr/share/doc/zandor-bingo/copyright; do
+    [ -f "$path" ] && grep -qx "$path" "$tmp/files" || fail "$path is not installed by the package"
+done
+program=$(PATH=$SESSION_PATH command -v zandor-bingo) || fail "zandor-bingo is not on $SESSION_PATH"
+version=$(env -u DISPLAY XDG_RUNTIME_DIR="$tmp" QT_QPA_PLATFORM=offscreen "$program" --version)
+[ "$version" = "zandor-bingo $(dpkg-deb --field "$deb" Version)" ] || fail "--version printed $version"
+page=$(man -w 6 zandor-bingo) || fail "man does not find zandor-bingo(6)"
+echo "$program: $version; manual page $page"
+
+step "started from the installed menu entry"
+python3 "$here/installed-run.py" "/usr/share/applications/$APP_ID.desktop" "$SESSION_PATH" ||
+    fail "the installed game did not start and close as it should"
+
+step "apt-get purge zandor-bingo"
+purge || fail "apt-get purge failed"
+installed=""
+! dpkg-query -W -f='${Status}' zandor-bingo 2>/dev/null | grep -qv not-installed ||
+    fail "dpkg still lists zandor-bingo: $(dpkg-query -W -f='${Status}' zandor-bingo)"
+left=$(while read -r path; do [ ! -e "$path" ] || echo "$path"; done <"$tmp/files")
+[ -z "$left" ] || fail "left behind after purging: $left"
+[ ! -e /usr/share/games/zandor-bingo ] || fail "/usr/share/games/zandor-bingo is left behind"
+echo "removed: none of its $(wc -l <"$tmp/files") files is left"
+
+echo "PASS (install, start, purge in $(($(date +%s) - started)) s)"
