@@ -126,4 +126,11 @@ void installAccessibility() {
     }
 }
 
+void tellNameChanged(QObject* widget) {
+    if (QAccessible::isActive()) {
+        QAccessibleEvent named(widget, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+    }
+}
+
 } // namespace zandor::ui

@@ -3,9 +3,14 @@
 // called-number display announces each call.
 #pragma once
 
+class QObject;
+
 namespace zandor::ui {
 
 // Registers the accessible interfaces of the game's widgets with Qt. Safe to call more than once.
 void installAccessibility();
+
+// Tells listening screen readers that the widget now reads differently (its caption changed).
+void tellNameChanged(QObject* widget);
 
 } // namespace zandor::ui

@@ -1,5 +1,6 @@
 #include "ui/cell_label.h"
 
+#include "ui/accessibility.h"
 #include "ui/twips.h"
 
 #include <QAccessible>
@@ -53,8 +54,7 @@ void CellLabel::tellScreenReaders() {
     if (announces_ && text_.trimmed().isEmpty()) {
         return; // the display is cleared before each call: only the call itself is news
     }
-    QAccessibleEvent named(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
+    tellNameChanged(this);
     if (announces_) {
         QAccessibleValueChangeEvent called(this, text_.section(' ', -1).toInt());
         QAccessible::updateAccessibility(&called);

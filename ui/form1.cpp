@@ -106,6 +106,7 @@ void Form1::setCaption(Ctl control, int index, std::string_view caption) {
         label->setText(text);
     } else if (FramePanel* panel = frame(control)) {
         panel->setCaption(text);
+        tellNameChanged(panel);
     } else if (control == Ctl::automancheck) {
         automancheck->setText(text);
     }
