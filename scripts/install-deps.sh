@@ -17,6 +17,7 @@ libbenchmark-dev
 qt6-base-dev
 qt6-multimedia-dev
 qt6-svg-dev
+qt6-gtk-platformtheme
 libsndfile1-dev
 qt6-qpa-plugins
 fonts-dejavu-core
@@ -45,6 +46,7 @@ appstream
 dpkg-dev
 fakeroot
 file
+man-db
 "
 
 missing=""

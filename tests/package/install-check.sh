@@ -12,8 +12,8 @@
 #    (installed-run.py): the main window shows with its icon, and closing it stores a high
 #    score in the per-user data folder;
 # 4. apt-get purge zandor-bingo: every file of the package is gone.
-# Leaves the machine as it found it: a package that was installed before is not touched (the
-# check stops), and the package is purged again if a step fails.
+# Leaves the package purged, also when a step fails; a zandor-bingo installed before (by an
+# interrupted run, say) is purged first.
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -42,12 +42,6 @@ else
 fi
 APT="$SUDO env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 -q -y"
 
-status=$(dpkg-query -W -f='${Status}' zandor-bingo 2>/dev/null || true)
-case "$status" in
-"" | "unknown ok not-installed" | "deinstall ok config-files") ;;
-*) fail "zandor-bingo is already installed here ($status); remove it first" ;;
-esac
-
 installed=""
 purge() {
     $APT purge zandor-bingo >"$tmp/purge.log" 2>&1 || {
@@ -63,6 +57,17 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 started=$(date +%s)
+
+# A copy left by an interrupted run (or installed by hand) goes first, so that the check sees
+# this package's own install and removal.
+status=$(dpkg-query -W -f='${Status} ${Version}' zandor-bingo 2>/dev/null || true)
+case "$status" in
+"" | *" not-installed"*) ;;
+*)
+    echo "zandor-bingo was installed ($status): purged first"
+    purge || fail "could not purge the zandor-bingo installed before"
+    ;;
+esac
 
 step "apt-get install $deb"
 # The lists may be old on a machine that has not needed apt for a while: refresh them once
