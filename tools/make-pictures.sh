@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Renders the SVG sources in assets/pictures/src/ to the PNGs the program
 # loads, in assets/pictures/: each picture at its own pixel size plus a
-# name@2x.png at double size for high-DPI screens (Qt picks those up by
-# itself), and the window icon at the usual icon sizes.
+# name@2x.png at double size for high-DPI screens (ui/pictures.cpp reads
+# those), and the window icon at the usual icon sizes.
 #
 #   tools/make-pictures.sh            render the PNGs from the committed SVGs
 #   tools/make-pictures.sh --sources  first regenerate the generated SVGs

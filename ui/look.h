@@ -17,9 +17,9 @@ constexpr Rgb kYellow = 0xFFFF00;
 constexpr double kDefaultPointSize = 8.25;
 
 // Application-wide settings of the game's look, made before its first window: the Fusion
-// style, compact and alike on every desktop, and the menu bar kept inside the window, where the
-// fixed layout has room for it (a desktop's global menu would take it away; looking for one
-// also slows the start).
+// style, compact and alike on every desktop, with its light colours whatever the desktop's
+// theme, and the menu bar kept inside the window, where the fixed layout has room for it (a
+// desktop's global menu would take it away; looking for one also slows the start).
 void applyApplicationLook();
 
 // Gives the widget a fixed background and text colour, and paints its background.

@@ -4,7 +4,12 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QPainter;
+
 namespace zandor::ui {
+
+// Draws the picture at the painter's origin, at its size in device-independent pixels.
+void drawPicture(QPainter& painter, const QPixmap& picture);
 
 class PictureBox : public QWidget {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "ui/splash_window.h"
 
+#include "ui/picture_box.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
@@ -50,7 +51,7 @@ bool frmSplash::stayFor(int milliseconds) {
 void frmSplash::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    painter.drawPixmap(0, 0, picture_);
+    drawPicture(painter, picture_);
 }
 
 void frmSplash::closeEvent(QCloseEvent* event) {

@@ -109,7 +109,9 @@ class Session:
     def _environment(self):
         env = dict(os.environ)
         for name in ("PULSE_SERVER", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM",
-                     "SESSION_MANAGER", "DBUS_SESSION_BUS_ADDRESS"):
+                     "SESSION_MANAGER", "DBUS_SESSION_BUS_ADDRESS",
+                     # the pixel positions the scripts read are those of scale 1 unless asked
+                     "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI"):
             env.pop(name, None)
         home = os.path.join(self.tmp, "home")
         for sub in ("", "config", "data", "runtime"):
@@ -178,14 +180,19 @@ class Session:
 
     # --- the program -----------------------------------------------------------------------
 
-    def start_program(self, extra_env=None):
+    def start_program(self, extra_env=None, scale=1):
         """Starts the program and returns its main window's id once it shows.
 
-        extra_env: variables added to the program's environment (CUPS_SERVER, for one)."""
+        extra_env: variables added to the program's environment (CUPS_SERVER, for one).
+        scale: Qt's scale factor; window positions in device pixels grow with it."""
         self.log = open(os.path.join(self.tmp, f"program-{len(self.procs)}.log"), "w+")
         self.splash_frame = None
+        self.scale = scale
+        env = dict(self.env, **(extra_env or {}))
+        if scale != 1:
+            env["QT_SCALE_FACTOR"] = str(scale)
         self.app = self._spawn([self.binary], cwd=self.folder, stdout=self.log,
-                               stderr=subprocess.STDOUT, env=dict(self.env, **(extra_env or {})))
+                               stderr=subprocess.STDOUT, env=env)
         self.main = self._wait(self._main_window, 20, "the main window did not appear")
         # The window is drawn when the control panel shows.
         self._wait(lambda: self._menu_height_or_none(), 10, "the main window was never drawn")
@@ -289,10 +296,13 @@ class Session:
             picture = self.shot()
         except (Failure, subprocess.CalledProcessError):
             return None
-        # Frame1 (light blue) starts 20 pixels below the top of the client area.
+        # Frame1 (light blue) starts 20 pixels (times the scale) below the top of the client
+        # area, 28 from its left.
+        scale = getattr(self, "scale", 1)
+        x, top = round(29 * scale), round(20 * scale)
         for y in range(picture.height):
-            if picture.pixel(29, y) == 0x8080FF:
-                return y - 20 if y >= 20 else None
+            if picture.pixel(x, y) == 0x8080FF:
+                return y - top if y >= top else None
         return None
 
 
