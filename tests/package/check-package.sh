@@ -101,7 +101,8 @@ check_tree() {
     if [ "$2" = yes ]; then
         bad=$( (cd "$root" && find . -type d ! -perm 0755 && find . -type f ! -perm 0644 \
             ! -path ./usr/games/zandor-bingo && find ./usr/games/zandor-bingo ! -perm 0755))
-        [ -z "$bad" ] || fail "wrong permissions (directories and the program 0755, files 0644): $bad"
+        [ -z "$bad" ] ||
+            fail "wrong permissions (directories and the program 0755, files 0644): $bad"
         echo "permissions: directories and the program 0755, files 0644"
     fi
 
@@ -203,7 +204,8 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Description | wc -l)" -gt 2 ] || fail "no long description"
 depends=$(field Depends)
 [ -n "$depends" ] || fail "Depends is empty"
-for dep in qt6-qpa-plugins libqt6widgets6 libqt6multimedia6 libqt6printsupport6 libsndfile1 libc6; do
+for dep in qt6-qpa-plugins libqt6widgets6 libqt6multimedia6 libqt6printsupport6 libsndfile1 \
+    libc6; do
     echo "$depends" | tr ',' '\n' | grep -q "^ *$dep\b" || fail "Depends lacks $dep: $depends"
 done
 echo "Depends: $depends"

@@ -75,11 +75,13 @@ step "apt-get install $deb"
 installed=yes
 if ! $APT install "$deb" >"$tmp/install.log" 2>&1; then
     $APT update >/dev/null 2>&1 || true
-    $APT install "$deb" >"$tmp/install.log" 2>&1 || { cat "$tmp/install.log"; fail "apt-get install failed"; }
+    $APT install "$deb" >"$tmp/install.log" 2>&1 ||
+        { cat "$tmp/install.log"; fail "apt-get install failed"; }
 fi
 grep -E '^(Setting up|Unpacking|The following NEW)' "$tmp/install.log" | sed 's/^/  /' || true
 [ "$(dpkg-query -W -f='${Status} ${Version}' zandor-bingo)" = \
-    "install ok installed $(dpkg-deb --field "$deb" Version)" ] || fail "dpkg does not list it installed"
+    "install ok installed $(dpkg-deb --field "$deb" Version)" ] ||
+    fail "dpkg does not list it installed"
 dpkg -L zandor-bingo | while read -r path; do [ -d "$path" ] || echo "$path"; done \
     | LC_ALL=C sort >"$tmp/files"
 echo "installed: $(wc -l <"$tmp/files") files, in $(($(date +%s) - started)) s"
@@ -96,7 +98,8 @@ for path in /usr/games/zandor-bingo /usr/share/games/zandor-bingo/sounds/bingo.w
 done
 program=$(PATH=$SESSION_PATH command -v zandor-bingo) || fail "zandor-bingo is not on $SESSION_PATH"
 version=$(env -u DISPLAY XDG_RUNTIME_DIR="$tmp" QT_QPA_PLATFORM=offscreen "$program" --version)
-[ "$version" = "zandor-bingo $(dpkg-deb --field "$deb" Version)" ] || fail "--version printed $version"
+[ "$version" = "zandor-bingo $(dpkg-deb --field "$deb" Version)" ] ||
+    fail "--version printed $version"
 page=$(man -w 6 zandor-bingo) || fail "man does not find zandor-bingo(6)"
 echo "$program: $version; manual page $page"
 

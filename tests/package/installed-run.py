@@ -11,7 +11,9 @@ Starts Xvfb and openbox, with a fresh home (HOME, XDG_CONFIG_HOME, XDG_DATA_HOME
 XDG_RUNTIME_DIR, XDG_CACHE_HOME) and no sound server, then:
 1. runs the Exec line; the main window (not the splash, which has the same title) must show
    within 20 s, titled "Zandor Bingo", with WM_CLASS "zandor-bingo" (the desktop file's
-   StartupWMClass), "Zandor Bingo", and a window icon (read from the installed pictures);
+   StartupWMClass), "Zandor Bingo", a window icon, and the background picture (the bingo balls
+   in its free corner, compared with assets/pictures/background.png): the program found its
+   installed pictures, and so its sounds and help, which lie beside them;
 2. with a high-score table in the per-user data folder that $60 beats, closes the window like
    the window manager's close box: the high-score dialog must ask for a name, which is typed
    and stored, and the program must end with code 0 having written the entry to
@@ -27,7 +29,10 @@ import sys
 import tempfile
 import time
 
-TOOLS = ("Xvfb", "openbox", "xdotool", "wmctrl", "xprop")
+TOOLS = ("Xvfb", "openbox", "xdotool", "wmctrl", "xprop", "import", "convert")
+BACKGROUND = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets",
+                          "pictures", "background.png")
+BALLS = (580, 335, 670, 440)  # the background's bingo balls: left, top, right, bottom
 LOW_TABLE = "[HiScores]\n" + "".join(f"Score{i}={10 - i};Low {i}\n" for i in range(1, 6))
 
 
@@ -56,6 +61,39 @@ def desktop_entry(path):
                 key, value = line.split("=", 1)
                 entry.setdefault(key.strip(), value.strip())
     return entry
+
+
+def rgb(path):
+    """A picture's width, height and 8-bit RGB bytes (through ImageMagick's convert)."""
+    size = subprocess.run(["convert", path, "-format", "%w %h", "info:"], capture_output=True,
+                          text=True, check=True).stdout.split()
+    raw = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], capture_output=True,
+                         check=True).stdout
+    return int(size[0]), int(size[1]), raw
+
+
+def shows_picture(shot, picture, region):
+    """Whether the window's screenshot shows the picture's region at the picture's own pixels,
+    somewhere below the menu bar: the share of the region's distinctive pixels (those not of
+    its commonest colour) found, at the best offset."""
+    sw, sh, spx = rgb(shot)
+    pw, ph, ppx = rgb(picture)
+    left, top, right, bottom = region
+    pixels = {(x, y): ppx[(y * pw + x) * 3:(y * pw + x) * 3 + 3]
+              for y in range(top, min(bottom, ph)) for x in range(left, min(right, pw))}
+    commonest = max(set(pixels.values()), key=list(pixels.values()).count)
+    samples = [(x, y, value) for (x, y), value in pixels.items() if value != commonest][::3]
+    best = 0.0
+    for dy in range(0, 80):
+        for dx in range(0, 6):
+            found = 0
+            for x, y, value in samples:
+                sx, sy = x + dx, y + dy
+                if sx < sw and sy < sh:
+                    i = (sy * sw + sx) * 3
+                    found += all(abs(spx[i + k] - value[k]) <= 8 for k in range(3))
+            best = max(best, found / len(samples))
+    return best
 
 
 class Display:
@@ -206,10 +244,27 @@ def check(desktop_file, search_path, screenshot):
                      check=False).stdout
         sizes = icon.split("=", 1)[1].split(",")[:2] if "=" in icon else []
         if len(sizes) != 2:
-            raise Failure("the main window has no icon: the pictures were not found")
+            raise Failure("the main window has no icon")
         print(f"{wm_class}; icon {sizes[0].strip()}x{sizes[1].strip()} and others")
+
+        # The pictures come from the installed data folder, found from the program's folder:
+        # the bingo balls of the background picture show in the window's free corner.
+        shot = os.path.join(d.tmp, "window.png")
+
+        def background_shown():
+            d.run(["import", "-window", str(window), shot])
+            share = shows_picture(shot, BACKGROUND, BALLS)
+            return share if share >= 0.9 else None
+
+        try:
+            share = wait_for(background_shown, 10, "", step=0.5)
+        except Failure:
+            said = output().strip()
+            raise Failure("the window does not show the background picture: the installed "
+                          "pictures were not found"
+                          + (f"; the program said:\n{said}" if said else ""))
+        print(f"the background picture shows ({share:.0%} of the sampled pixels of its balls)")
         if screenshot:
-            time.sleep(0.5)
             d.run(["import", "-window", "root", screenshot])
             print(f"screenshot {screenshot}")
 
