@@ -91,6 +91,7 @@ frmAbout::frmAbout(const Pictures& pictures, SystemInfoLauncher& launcher, QWidg
 
     auto* picIcon = new PictureBox(pictures.aboutPicture(), this);
     picIcon->setObjectName("picIcon");
+    picIcon->setAccessibleName("Zandor Bingo picture");
     fixColours(picIcon, kGrey, kBlack);
     picIcon->setGeometry(twipsRect(120, 240, 2010, 2640));
 

@@ -98,6 +98,12 @@ void ScoresForm::buildControls() {
     place(txtScore, "txtScore", {2130, 2820, 1965, 360});
     txtName->setFont(large);
     txtScore->setFont(large);
+    // What screen readers call the controls that have no caption of their own.
+    imgMain->setAccessibleName("PembyBingo");
+    lstNames->setAccessibleName("Players");
+    lstScores->setAccessibleName("Scores");
+    txtName->setAccessibleName("Your name");
+    txtScore->setAccessibleName("Your score");
 
     auto* btnNewScore = new QPushButton("&OK", this);
     auto* btnOK = new QPushButton("&OK", this);

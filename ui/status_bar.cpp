@@ -1,5 +1,6 @@
 #include "ui/status_bar.h"
 
+#include "ui/accessibility.h"
 #include "ui/twips.h"
 
 #include <QHBoxLayout>
@@ -73,6 +74,7 @@ void StatusPanel::setText(const QString& text) {
         text_ = text;
         updateGeometry();
         update();
+        tellNameChanged(this);
     }
 }
 

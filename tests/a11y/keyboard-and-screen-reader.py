@@ -222,6 +222,10 @@ def finish_and_exit(s, r):
     press(s, "alt+f", "x")
     dialog = s.wait_dialog(10)
     expect(s.title(dialog) == "PembyBingo", f"File, Exit showed {s.title(dialog)!r}")
+    entry = r.wait(lambda: r.windows()[1:], 10, "the high-score entry is not on the bus")[0]
+    controls = {(r.role(n), n.name) for n in r.nodes(entry)}
+    expect({("list", "Players"), ("list", "Scores"), ("text", "Your name")} <= controls,
+           f"the high-score entry reads {sorted(controls)}")
     s.keys(dialog, "K", "e", "y", "s", "Return")
     s.keys(dialog, "Return")
     expect(s.wait_exit(10) == 0, "the program did not end cleanly")
