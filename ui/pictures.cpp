@@ -1,16 +1,12 @@
 #include "ui/pictures.h"
 
-#include <QApplication>
+#include "ui/sized_icon_engine.h"
+
 #include <QDir>
-#include <QIconEngine>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmapCache>
-#include <QStyle>
-#include <QStyleOption>
-#include <QSvgRenderer>
-#include <map>
-#include <tuple>
 
 namespace zandor::ui {
 
@@ -49,91 +45,6 @@ QImage resampled(const QImage& image, qreal factor) {
     return sized;
 }
 
-// Draws an icon at exactly the pixel size asked for, so that it is as sharp at a ratio of 1.5 as
-// at 1 or 2: from its SVG source, or from a PNG already rendered at that size, which is quicker
-// to read than the SVG is to draw (the window's start notices).
-class IconEngine : public QIconEngine {
-public:
-    // source: the SVG; drawn: PNG files by their side in pixels; sizes: the sizes to offer the
-    // window system, if any.
-    IconEngine(QString source, QMap<int, QString> drawn, QList<QSize> sizes = {})
-        : source_(std::move(source)), drawn_(std::move(drawn)), sizes_(std::move(sizes)) {}
-
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
-        if (size.isEmpty()) {
-            return {};
-        }
-        const auto key = std::make_tuple(size.width(), size.height(), static_cast<int>(mode));
-        const auto kept = drawnBefore_.find(key);
-        if (kept != drawnBefore_.end()) {
-            return kept->second;
-        }
-        QPixmap picture = draw(size);
-        auto* application = qobject_cast<QApplication*>(QCoreApplication::instance());
-        if (!picture.isNull() && mode != QIcon::Normal && application != nullptr) {
-            // Disabled and selected looks come from the style, as for any other icon.
-            QStyleOption option;
-            option.palette = QApplication::palette();
-            picture = QApplication::style()->generatedIconPixmap(mode, picture, &option);
-        }
-        drawnBefore_[key] = picture;
-        return picture;
-    }
-
-    // Qt 6.4's QIcon::pixmap() asks for the size in device pixels already, with the ratio it
-    // is for.
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
-                         qreal scale) override {
-        QPixmap picture = pixmap(size, mode, state);
-        picture.setDevicePixelRatio(scale);
-        return picture;
-    }
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
-               QIcon::State state) override {
-        const qreal ratio = painter->device()->devicePixelRatio();
-        painter->drawPixmap(rect, scaledPixmap(rect.size() * ratio, mode, state, ratio));
-    }
-
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return sizes_; }
-    bool isNull() override {
-        if (valid_ < 0) {
-            valid_ = QSvgRenderer(source_).isValid() ? 1 : 0;
-        }
-        return valid_ == 0;
-    }
-    QString key() const override { return "zandor-icon"; }
-    QIconEngine* clone() const override { return new IconEngine(source_, drawn_, sizes_); }
-
-private:
-    QPixmap draw(const QSize& size) const {
-        if (size.width() == size.height() && drawn_.contains(size.width())) {
-            QImage image = readImage(drawn_.value(size.width()));
-            if (image.size() == size) {
-                return QPixmap::fromImage(std::move(image));
-            }
-        }
-        QSvgRenderer renderer(source_);
-        if (!renderer.isValid()) {
-            return {};
-        }
-        QImage image(size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        renderer.setAspectRatioMode(Qt::KeepAspectRatio);
-        renderer.render(&painter);
-        painter.end();
-        return QPixmap::fromImage(std::move(image));
-    }
-
-    QString source_;
-    QMap<int, QString> drawn_;
-    QList<QSize> sizes_;
-    int valid_ = -1; // whether the source parses, once asked
-    // The pixmaps drawn so far, by width, height and mode: a button asks at every paint.
-    std::map<std::tuple<int, int, int>, QPixmap> drawnBefore_;
-};
-
 QString svgSource(const QString& name) {
     return QString(":/zandor/pictures/%1.svg").arg(name);
 }
@@ -169,9 +80,9 @@ QPixmap Pictures::load(const QString& name) const {
 
 QIcon Pictures::buttonIcon(const QString& name) const {
     const QDir folder(folder_);
-    return QIcon(new IconEngine(svgSource(name),
-                                {{kButtonIconSide, folder.filePath(name + ".png")},
-                                 {2 * kButtonIconSide, folder.filePath(name + "@2x.png")}}));
+    return QIcon(new SizedIconEngine(svgSource(name),
+                                     {{kButtonIconSide, folder.filePath(name + ".png")},
+                                      {2 * kButtonIconSide, folder.filePath(name + "@2x.png")}}));
 }
 
 QIcon Pictures::windowIcon() const {
@@ -180,7 +91,7 @@ QIcon Pictures::windowIcon() const {
     for (int side : kDrawnWindowIconSides) {
         drawn.insert(side, folder.filePath(QString("icon-%1.png").arg(side)));
     }
-    return QIcon(new IconEngine(svgSource("icon"), drawn, kWindowIconSizes));
+    return QIcon(new SizedIconEngine(svgSource("icon"), drawn, kWindowIconSizes));
 }
 
 QPixmap Pictures::portrait(int index) const {
