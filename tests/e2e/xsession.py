@@ -46,21 +46,26 @@ def run_steps(doc, steps):
 
 
 class Session:
-    def __init__(self, binary, width=1280, height=1024):
+    def __init__(self, binary, width=1280, height=1024, installed=False):
+        """binary: the program, copied with its data into a temporary folder and run from
+        there, or, when installed, run where it lies."""
         self.tmp = tempfile.mkdtemp(prefix="zandor-e2e-")
         self.procs = []
         self.app = None
         self.shot_index = 0
         try:
-            self._set_up(binary, width, height)
+            self._set_up(binary, width, height, installed)
         except BaseException:
             self.close()  # nothing started is left running
             raise
 
-    def _set_up(self, binary, width, height):
+    def _set_up(self, binary, width, height, installed):
         self.display = self._start_xvfb(width, height)
         self.env = self._environment()
         self._start_window_manager()
+        if installed:
+            self.binary, self.folder = binary, os.path.dirname(binary)
+            return
         self.folder = os.path.join(self.tmp, "app")
         os.makedirs(self.folder)
         shutil.copy2(binary, self.folder)
@@ -180,7 +185,7 @@ class Session:
 
     # --- the program -----------------------------------------------------------------------
 
-    def start_program(self, extra_env=None, scale=1):
+    def start_program(self, extra_env=None, scale=1, arguments=()):
         """Starts the program and returns its main window's id once it shows.
 
         extra_env: variables added to the program's environment (CUPS_SERVER, for one).
@@ -191,7 +196,7 @@ class Session:
         env = dict(self.env, **(extra_env or {}))
         if scale != 1:
             env["QT_SCALE_FACTOR"] = str(scale)
-        self.app = self._spawn([self.binary], cwd=self.folder, stdout=self.log,
+        self.app = self._spawn([self.binary, *arguments], cwd=self.folder, stdout=self.log,
                                stderr=subprocess.STDOUT, env=env)
         self.main = self._wait(self._main_window, 20, "the main window did not appear")
         # The window is drawn when the control panel shows.
@@ -263,6 +268,9 @@ class Session:
             return self.dialogs()
 
         return self._wait(found, seconds, f"no announcement appeared within {seconds} s")[0]
+
+    def prop(self, window, name, *options):
+        return self._run(["xprop", "-id", str(window), *options, name], check=False).stdout.strip()
 
     def title(self, window):
         return self._run(["xdotool", "getwindowname", str(window)]).stdout.strip()

@@ -8,7 +8,7 @@ PATH          the search path of a desktop session (for a tree installed under a
               games/ and bin/ folders)
 
 Starts Xvfb and openbox, with a fresh home (HOME, XDG_CONFIG_HOME, XDG_DATA_HOME,
-XDG_RUNTIME_DIR, XDG_CACHE_HOME) and no sound server, then:
+XDG_RUNTIME_DIR) and no sound server, then:
 1. runs the Exec line; the main window (not the splash, which has the same title) must show
    within 20 s, titled "Zandor Bingo", with WM_CLASS "zandor-bingo" (the desktop file's
    StartupWMClass), "Zandor Bingo", a window icon, and the background picture (the bingo balls
@@ -23,31 +23,17 @@ Prints PASS and exits 0, or prints FAIL: reason and exits 1.
 import os
 import shlex
 import shutil
-import signal
 import subprocess
 import sys
-import tempfile
 import time
 
-TOOLS = ("Xvfb", "openbox", "xdotool", "wmctrl", "xprop", "import", "convert")
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from xsession import NEEDED_TOOLS, Failure, Session  # noqa: E402
+
 BACKGROUND = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets",
                           "pictures", "background.png")
 BALLS = (580, 335, 670, 440)  # the background's bingo balls: left, top, right, bottom
 LOW_TABLE = "[HiScores]\n" + "".join(f"Score{i}={10 - i};Low {i}\n" for i in range(1, 6))
-
-
-class Failure(Exception):
-    pass
-
-
-def wait_for(condition, seconds, reason, step=0.1):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        value = condition()
-        if value:
-            return value
-        time.sleep(step)
-    raise Failure(reason)
 
 
 def desktop_entry(path):
@@ -96,102 +82,6 @@ def shows_picture(shot, picture, region):
     return best
 
 
-class Display:
-    """Xvfb with openbox and a fresh home; close() stops everything it started."""
-
-    def __init__(self):
-        self.tmp = tempfile.mkdtemp(prefix="zandor-installed-")
-        self.procs = []
-        try:
-            self.display = self._start_xvfb()
-            self.env = self._environment()
-            self._spawn(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
-                        stderr=subprocess.DEVNULL)
-            wait_for(lambda: self.run(["wmctrl", "-m"], check=False).returncode == 0, 15,
-                     "openbox did not come up")
-        except BaseException:
-            self.close()
-            raise
-
-    def _start_xvfb(self):
-        read_end, write_end = os.pipe()
-        self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
-                     "-nolisten", "tcp"], pass_fds=(write_end,), stdout=subprocess.DEVNULL,
-                    stderr=subprocess.DEVNULL, env=dict(os.environ))
-        os.close(write_end)
-        number = b""
-        deadline = time.monotonic() + 15
-        while not number.endswith(b"\n"):
-            if time.monotonic() > deadline:
-                raise Failure("Xvfb did not report its display")
-            chunk = os.read(read_end, 16)
-            if not chunk:
-                raise Failure("Xvfb ended before reporting its display")
-            number += chunk
-        os.close(read_end)
-        return ":" + number.decode().strip()
-
-    def _environment(self):
-        env = {name: value for name, value in os.environ.items()
-               if name in ("LANG", "LC_ALL", "LANGUAGE", "TZ", "USER", "LOGNAME", "SHELL")}
-        home = os.path.join(self.tmp, "home")
-        for sub in ("", ".config", ".local/share", ".cache", "runtime"):
-            os.makedirs(os.path.join(home, sub), mode=0o700, exist_ok=True)
-        client_conf = os.path.join(home, "pulse-client.conf")
-        with open(client_conf, "w") as conf:
-            conf.write("autospawn = no\n")  # no sound server: the game plays silently
-        env.update({
-            "DISPLAY": self.display,
-            "HOME": home,
-            "XDG_CONFIG_HOME": os.path.join(home, ".config"),
-            "XDG_DATA_HOME": os.path.join(home, ".local/share"),
-            "XDG_CACHE_HOME": os.path.join(home, ".cache"),
-            "XDG_RUNTIME_DIR": os.path.join(home, "runtime"),
-            "PULSE_CLIENTCONFIG": client_conf,
-            "PATH": os.environ.get("PATH", "/usr/bin:/bin"),
-            "QT_QPA_PLATFORM": "xcb",
-        })
-        return env
-
-    def _spawn(self, argv, **kwargs):
-        kwargs.setdefault("env", getattr(self, "env", None))
-        proc = subprocess.Popen(argv, start_new_session=True, **kwargs)
-        self.procs.append(proc)
-        return proc
-
-    def run(self, argv, check=True, timeout=20):
-        try:
-            result = subprocess.run(argv, env=self.env, capture_output=True, text=True,
-                                    timeout=timeout)
-        except subprocess.TimeoutExpired:
-            raise Failure(f"{' '.join(argv)} hung for {timeout} s")
-        if check and result.returncode != 0:
-            raise Failure(f"{' '.join(argv)} failed: {result.stderr.strip()}")
-        return result
-
-    def windows(self, title):
-        found = self.run(["xdotool", "search", "--onlyvisible", "--name", title], check=False)
-        return [int(word) for word in found.stdout.split()]
-
-    def prop(self, window, name):
-        return self.run(["xprop", "-id", str(window), name], check=False).stdout.strip()
-
-    def close(self):
-        for proc in reversed(self.procs):
-            if proc.poll() is None:
-                try:
-                    os.killpg(proc.pid, signal.SIGTERM)
-                except ProcessLookupError:
-                    pass
-        for proc in reversed(self.procs):
-            try:
-                proc.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                os.killpg(proc.pid, signal.SIGKILL)
-                proc.wait()
-        shutil.rmtree(self.tmp, ignore_errors=True)
-
-
 def check(desktop_file, search_path, screenshot):
     entry = desktop_entry(desktop_file)
     argv = [word for word in shlex.split(entry.get("Exec", ""))
@@ -203,45 +93,26 @@ def check(desktop_file, search_path, screenshot):
         raise Failure(f"the Exec command {argv[0]!r} is not on the path {search_path}")
     print(f"Exec={entry['Exec']} runs {program}")
 
-    d = Display()
+    s = Session(program, installed=True)
     try:
-        d.env["PATH"] = search_path + os.pathsep + d.env["PATH"]
-        table = os.path.join(d.env["XDG_DATA_HOME"], "Zandor Bingo", "Zandor Bingo",
+        s.env["PATH"] = search_path + os.pathsep + s.env["PATH"]
+        table = os.path.join(s.env["XDG_DATA_HOME"], "Zandor Bingo", "Zandor Bingo",
                              "MYGAME.INI")
         os.makedirs(os.path.dirname(table))
         with open(table, "w") as f:
             f.write(LOW_TABLE)
-        beside = set(os.listdir(os.path.dirname(program)))
-        log = open(os.path.join(d.tmp, "program.log"), "w+")
-        app = d._spawn([program] + argv[1:], cwd=d.env["HOME"], stdout=log,
-                       stderr=subprocess.STDOUT)
-
-        def output():
-            log.flush()
-            log.seek(0)
-            return log.read()[-2000:]
-
-        def main_window():
-            if app.poll() is not None:
-                raise Failure(f"the program ended with code {app.returncode}:\n{output()}")
-            for window in d.windows("^Zandor Bingo$"):
-                kind = d.prop(window, "_NET_WM_WINDOW_TYPE")
-                if "_NET_WM_WINDOW_TYPE_SPLASH" not in kind and "not found" not in kind:
-                    return window
-            return None
-
+        beside = set(os.listdir(s.folder))
         started = time.monotonic()
-        window = wait_for(main_window, 20, "the main window did not appear within 20 s")
+        window = s.start_program(arguments=argv[1:])
         print(f"main window 0x{window:x} after {time.monotonic() - started:.1f} s")
-        wm_class = d.prop(window, "WM_CLASS")
+        wm_class = s.prop(window, "WM_CLASS")
         wm_instance = entry.get("StartupWMClass", "zandor-bingo")
         if f'"{wm_instance}", "Zandor Bingo"' not in wm_class:
             raise Failure(f"{wm_class}, not the desktop file's StartupWMClass {wm_instance}")
-        pid = d.prop(window, "_NET_WM_PID")
-        if not pid.endswith(f"= {app.pid}"):
+        pid = s.prop(window, "_NET_WM_PID")
+        if not pid.endswith(f"= {s.app.pid}"):
             raise Failure(f"the window belongs to another process: {pid}")
-        icon = d.run(["xprop", "-id", str(window), "-notype", "32c", "_NET_WM_ICON"],
-                     check=False).stdout
+        icon = s.prop(window, "_NET_WM_ICON", "-notype", "32c")
         sizes = icon.split("=", 1)[1].split(",")[:2] if "=" in icon else []
         if len(sizes) != 2:
             raise Failure("the main window has no icon")
@@ -249,48 +120,37 @@ def check(desktop_file, search_path, screenshot):
 
         # The pictures come from the installed data folder, found from the program's folder:
         # the bingo balls of the background picture show in the window's free corner.
-        shot = os.path.join(d.tmp, "window.png")
-
-        def background_shown():
-            d.run(["import", "-window", str(window), shot])
-            share = shows_picture(shot, BACKGROUND, BALLS)
-            return share if share >= 0.9 else None
-
-        try:
-            share = wait_for(background_shown, 10, "", step=0.5)
-        except Failure:
-            said = output().strip()
+        shot = os.path.join(s.tmp, "window.png")
+        s._run(["import", "-window", str(window), shot])
+        share = shows_picture(shot, BACKGROUND, BALLS)
+        if share < 0.9:
+            said = s.program_output().strip()
             raise Failure("the window does not show the background picture: the installed "
                           "pictures were not found"
                           + (f"; the program said:\n{said}" if said else ""))
         print(f"the background picture shows ({share:.0%} of the sampled pixels of its balls)")
         if screenshot:
-            d.run(["import", "-window", "root", screenshot])
+            s._run(["import", "-window", "root", screenshot])
             print(f"screenshot {screenshot}")
 
         # Closed like the close box: $60 beats the table, so the high-score dialog asks.
-        d.run(["wmctrl", "-i", "-c", hex(window)])
-        dialog = wait_for(lambda: d.windows("^PembyBingo$"), 10,
-                          "no high-score dialog appeared after closing")[0]
-        for keys in (["T", "e", "s", "t", "e", "r"], ["Return"], ["Return"]):
-            d.run(["xdotool", "windowactivate", "--sync", str(dialog)], check=False)
-            d.run(["xdotool", "key", "--delay", "60", *keys])
-            time.sleep(0.3)
-        try:
-            code = app.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            raise Failure("the program was still running 10 s after its entry was stored")
+        s._run(["wmctrl", "-i", "-c", hex(window)])
+        dialog = s.wait_dialog(10)
+        s.keys(dialog, *"Tester")
+        s.keys(dialog, "Return")
+        s.keys(dialog, "Return")
+        code = s.wait_exit(10)
         if code != 0:
-            raise Failure(f"the program ended with code {code}:\n{output()}")
+            raise Failure(f"the program ended with code {code}:\n{s.program_output()}")
         with open(table) as f:
             stored = f.read()
         if "Score1=60;Tester" not in stored:
             raise Failure(f"the entry is not in {table}:\n{stored}")
-        if set(os.listdir(os.path.dirname(program))) != beside:
-            raise Failure(f"the program wrote into its own folder {os.path.dirname(program)}")
-        print(f"closed: the entry went to {table.replace(d.env['HOME'], '~')}")
+        if set(os.listdir(s.folder)) != beside:
+            raise Failure(f"the program wrote into its own folder {s.folder}")
+        print(f"closed: the entry went to {table.replace(s.env['HOME'], '~')}")
     finally:
-        d.close()
+        s.close()
 
 
 def main():
@@ -302,7 +162,7 @@ def main():
     if len(args) != 2:
         print(__doc__)
         return 2
-    for tool in TOOLS:
+    for tool in ("Xvfb",) + NEEDED_TOOLS:
         if shutil.which(tool) is None:
             print(f"FAIL: {tool} is not installed (scripts/install-deps.sh installs it)")
             return 1
