@@ -27,7 +27,6 @@ constexpr int kCellWidth = 375;
 constexpr int kCellHeight = 255;
 constexpr int kColumnPitch = 480;
 constexpr int kRowPitch = 360;
-constexpr char kLetters[] = "BINGO";
 
 struct CardDesign {
     const char* frameName;
@@ -200,7 +199,7 @@ void Form1::buildScoreBoard(QWidget* picture) {
     for (int row = 0; row < 5; ++row) {
         columnHeader(row, row, 180, 240 + kRowPitch * row, ScoreBoard);
     }
-    std::vector<CellLabel*> rows;
+    std::vector<CellLabel*> inRowOrder;
     for (int n = 1; n <= kNumberCount; ++n) {
         const int row = (n - 1) / 15;
         const int column = (n - 1) % 15;
@@ -208,11 +207,11 @@ void Form1::buildScoreBoard(QWidget* picture) {
         cell->setObjectName(QString("Label1_%1").arg(n));
         cell->setGeometry(
             twipsRect(660 + kColumnPitch * column, 240 + kRowPitch * row, kCellWidth, kCellHeight));
-        cell->setGridPlace("Scoreboard", QString("%1 row").arg(kLetters[row]), "called");
+        cell->setGridPlace("Scoreboard", QString("%1 row").arg(bingoLetter(row)), "called");
         Label1[n] = cell;
-        rows.push_back(cell);
+        inRowOrder.push_back(cell);
     }
-    new CellGrid(std::move(rows), 15, ScoreBoard);
+    new CellGrid(std::move(inRowOrder), 15, ScoreBoard);
 }
 
 void Form1::buildCards(QWidget* picture) {
@@ -228,14 +227,14 @@ void Form1::buildCards(QWidget* picture) {
             columnHeader(design.firstHeader + design.headerStep * column, column,
                          120 + kColumnPitch * column, 240, panel);
         }
-        std::vector<CellLabel*> rows(kCellCount);
+        std::vector<CellLabel*> inRowOrder(kCellCount);
         for (int i = 1; i <= kCellCount; ++i) {
             const int column = (i - 1) / 5;
             const int row = (i - 1) % 5;
             auto* cell = new CellLabel(" ", kWhite, kBlack, true, panel);
             cell->setGridPlace(QString("Card %1").arg(card + 1),
-                               QString("%1 column").arg(kLetters[column]), "marked");
-            rows[row * 5 + column] = cell;
+                               QString("%1 column").arg(bingoLetter(column)), "marked");
+            inRowOrder[row * 5 + column] = cell;
             cell->setObjectName(QString("%1_%2").arg(design.cellName).arg(i));
             cell->setGeometry(twipsRect(120 + kColumnPitch * column, 600 + kRowPitch * row,
                                         kCellWidth, kCellHeight));
@@ -244,7 +243,7 @@ void Form1::buildCards(QWidget* picture) {
                     [this, grid, i] { emit cellClicked(grid, i); });
             cards_[card][i] = cell;
         }
-        new CellGrid(std::move(rows), 5, panel);
+        new CellGrid(std::move(inRowOrder), 5, panel);
     }
 }
 

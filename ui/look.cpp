@@ -9,7 +9,6 @@
 namespace zandor::ui {
 
 namespace {
-const char* const kLetters[] = {"B", "I", "N", "G", "O"};
 constexpr int kHeaderWidth = 375;
 constexpr int kHeaderHeight = 255;
 constexpr double kHeaderPointSize = 9.75;
@@ -91,7 +90,7 @@ QFont designFont(const QFont& base, double points, bool bold) {
 }
 
 CellLabel* columnHeader(int index, int letter, int left, int top, QWidget* parent) {
-    auto* label = new CellLabel(kLetters[letter], kRed, kWhite, false, parent);
+    auto* label = new CellLabel(QString(bingoLetter(letter)), kRed, kWhite, false, parent);
     label->setObjectName(QString("Label2_%1").arg(index));
     label->setGeometry(twipsRect(left, top, kHeaderWidth, kHeaderHeight));
     label->setFont(designFont(parent->font(), kHeaderPointSize, true));

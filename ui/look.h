@@ -28,6 +28,11 @@ void fixColours(QWidget* widget, Rgb back, Rgb fore);
 // The window's own face at a design size.
 QFont designFont(const QFont& base, double points, bool bold);
 
+// The letter over a card's column, or beside a scoreboard row: 0..4 is B..O.
+inline char bingoLetter(int column) {
+    return "BINGO"[column];
+}
+
 // A header of the Label2 array: index is its array index, letter 0..4 is B..O.
 CellLabel* columnHeader(int index, int letter, int left, int top, QWidget* parent);
 

@@ -50,7 +50,7 @@ frmWinnersCard::frmWinnersCard(QWidget* owner) : QDialog(owner) {
     for (int i = 1; i <= kCellCount; ++i) {
         auto* cell = new CellLabel(" ", kWhite, kBlack, true, WINNERSGAME);
         cell->setObjectName(QString("Label3a_%1").arg(i));
-        cell->setGridPlace("Winner's card", QString("%1 column").arg("BINGO"[(i - 1) / 5]),
+        cell->setGridPlace("Winner's card", QString("%1 column").arg(bingoLetter((i - 1) / 5)),
                            "marked");
         cell->setGeometry(
             twipsRect(120 + 480 * ((i - 1) / 5), 600 + 360 * ((i - 1) % 5), 375, 255));
