@@ -6,6 +6,8 @@
 #include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace zandor::ui {
 
@@ -68,10 +70,15 @@ void CellLabel::tellScreenReaders() {
 
 void CellLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(back_));
     if (bordered_) {
-        painter.setPen(Qt::black);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        // A border of whole device pixels, alike on every side at any scale (a one-pixel pen
+        // at a ratio of 1.5 would draw some sides one device pixel wide and others two).
+        const qreal ratio = devicePixelRatioF();
+        const qreal width = std::max(1.0, std::floor(ratio)) / ratio;
+        painter.fillRect(rect(), Qt::black);
+        painter.fillRect(QRectF(rect()).adjusted(width, width, -width, -width), toQColor(back_));
+    } else {
+        painter.fillRect(rect(), toQColor(back_));
     }
     painter.setPen(toQColor(fore_));
     painter.drawText(rect(), Qt::AlignCenter, text_);
