@@ -213,17 +213,5 @@ INSTANTIATE_TEST_SUITE_P(
                       ClosingCase{"message You do not have enough cash - try", false, 5, 1, 60},
                       ClosingCase{"print", true, 60, 1, 54}));
 
-TEST_F(GameDriver, StartingStateAtWindowLoad) {
-    state.balance = 7;
-    state.Cards[10].cell[25] = {75, 1};
-    game.loadStartingState();
-    EXPECT_EQ(state.balance, 60);
-    EXPECT_EQ(state.Cards[10].cell[25].number + state.Cards[10].cell[25].mark, 0);
-    EXPECT_EQ(view.log,
-              (std::vector<std::string>{"visible GAME1 0", "visible Game2 0", "visible Game3 0",
-                                        "enabled StartButton 0", "enabled pausebutton 0",
-                                        "enabled SelectNoGames 1"}));
-}
-
 } // namespace
 } // namespace zandor::test
