@@ -43,13 +43,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 using CardCountChoice = GameTest;
 
-TEST_F(CardCountChoice, ZeroCardsHideEveryFrameAndDisableStart) {
-    buy(3);
-    buy(0);
-    EXPECT_FALSE(view.visible(Ctl::GAME1) || view.visible(Ctl::Game2) || view.visible(Ctl::Game3));
-    EXPECT_FALSE(view.enabled(Ctl::StartButton));
-}
-
 TEST_F(CardCountChoice, ARefusedChoiceKeepsTheEarlierOneAndStartIsThenRefusedWithAReset) {
     state.balance = 8;
     buy(1);

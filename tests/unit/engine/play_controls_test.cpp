@@ -15,15 +15,6 @@ TEST_F(PlayControls, ACellClickTogglesItsMarkOnScreenOnly) {
     EXPECT_EQ(view.count("color"), 2) << "indexes outside the card are ignored";
 }
 
-TEST_F(PlayControls, TheSwitchCaptionNamesTheMode) {
-    view.setValue(Ctl::automancheck, 1);
-    game.automancheck_Click();
-    EXPECT_EQ(view.caption(Ctl::automancheck, 0), "Auto");
-    view.setValue(Ctl::automancheck, 0);
-    game.automancheck_Click();
-    EXPECT_EQ(view.caption(Ctl::automancheck, 0), "Manual");
-}
-
 TEST_F(PlayControls, PauseHoldsTheGameUntilTheMessageIsClosed) {
     int soundsWhilePaused = -1;
     view.onProcessEvents = [&](int pump) {

@@ -5,13 +5,6 @@ namespace {
 
 using PrintCommand = GameTest;
 
-TEST_F(PrintCommand, WithoutCardsItOnlyAsksForThem) {
-    game.mnuFilePrint_Click();
-    EXPECT_EQ(view.log,
-              std::vector<std::string>{"message Please select number of cards before printing."});
-    EXPECT_EQ(state.paper_play, 0);
-}
-
 TEST_F(PrintCommand, PrintsFreshCardsInsteadOfCallingThemThenPlaysNormallyAgain) {
     buy(1);
     random.script = dealWithLowCards({1});
