@@ -59,9 +59,8 @@ public:
 
     // The number called, 1 to 75, as the display's value ("B 12" is its name and value text).
     QVariant currentValue() const override {
-        bool isNumber = false;
-        const int number = cell()->text().section(' ', -1).toInt(&isNumber);
-        return isNumber ? QVariant(number) : QVariant();
+        const int number = cell()->number();
+        return number > 0 ? QVariant(number) : QVariant();
     }
     void setCurrentValue(const QVariant&) override {}
     QVariant maximumValue() const override { return kNumberCount; }

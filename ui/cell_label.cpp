@@ -58,7 +58,7 @@ void CellLabel::tellScreenReaders() {
     }
     tellNameChanged(this);
     if (announces_) {
-        QAccessibleValueChangeEvent called(this, text_.section(' ', -1).toInt());
+        QAccessibleValueChangeEvent called(this, number());
         QAccessible::updateAccessibility(&called);
     } else if (isGridCell()) {
         QAccessible::State marked;

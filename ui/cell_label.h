@@ -31,6 +31,8 @@ public:
     // The called-number display: every new caption is announced to screen readers.
     void setAnnouncesChanges(bool announces) { announces_ = announces; }
     bool announcesChanges() const { return announces_; }
+    // The number a caption such as "B 12" ends with; 0 when it ends with none.
+    int number() const { return text_.section(' ', -1).toInt(); }
     // A click by keyboard or by a screen reader's action: the same handler as the mouse's.
     void click() { emit clicked(); }
 
