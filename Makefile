@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets. `make test` is the one command a newcomer needs.
-.PHONY: all deps build run test asan bench bench-window bench-sound sim fuzz fuzz-ci format format-check \
+.PHONY: all deps check-deps build run test asan bench bench-window bench-sound sim fuzz fuzz-ci format format-check \
 	package package-check package-install-check clean
 
 FUZZ_SECONDS ?= 60
@@ -16,6 +16,10 @@ all: build
 
 deps:
 	@./scripts/install-deps.sh
+
+# Every program the tests, benchmarks, scripts and CI call comes from a listed package.
+check-deps: deps
+	@./scripts/check-deps.py
 
 build: deps
 	@cmake --preset default >/dev/null

@@ -47,6 +47,9 @@ dpkg-dev
 fakeroot
 file
 man-db
+sox
+valgrind
+git
 "
 
 missing=""
