@@ -1,4 +1,5 @@
 // Zandor Bingo: starts the program and runs its event loop until the main window closes.
+#include "program_info.h"
 #include "shell/startup.h"
 #include "ui/look.h"
 
@@ -45,12 +46,12 @@ bool asksForInformation(int argc, char* argv[]) {
 // its command is spelt: "zandor-bingo 2.0.0".
 void handleCommandLine(const QCoreApplication& app) {
     const QString name = QCoreApplication::applicationName();
-    QCoreApplication::setApplicationName("zandor-bingo");
+    QCoreApplication::setApplicationName(zandor::program::kCommand);
     QCommandLineParser parser;
     describe(parser);
     parser.process(app);
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "zandor-bingo: Unexpected argument '%s'.\n",
+        std::fprintf(stderr, "%s: Unexpected argument '%s'.\n", zandor::program::kCommand,
                      qPrintable(parser.positionalArguments().constFirst()));
         std::exit(EXIT_FAILURE);
     }
@@ -60,9 +61,9 @@ void handleCommandLine(const QCoreApplication& app) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication::setApplicationName("Zandor Bingo");
-    QCoreApplication::setOrganizationName("Zandor Bingo");
-    QCoreApplication::setApplicationVersion(ZANDOR_VERSION);
+    QCoreApplication::setApplicationName(zandor::program::kName);
+    QCoreApplication::setOrganizationName(zandor::program::kName);
+    QCoreApplication::setApplicationVersion(zandor::program::kVersion);
 
     // --help and --version are answered without a display, so they work on a text console too.
     // A command line that also holds one of Qt's own options (-style, -platform...) is left to

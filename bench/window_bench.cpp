@@ -3,6 +3,7 @@
 // time the event loop is blocked during a game, resident memory after a game, and printing one
 // page to PDF. Each run measures one thing and prints one line; bench/window-figures.sh runs
 // them side by side.
+#include "program_info.h"
 #include "shell/data_folder.h"
 #include "shell/startup.h"
 #include "ui/look.h"
@@ -185,8 +186,8 @@ int print(const QString& programFolder, const QString& data) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Zandor Bingo");
-    QApplication::setOrganizationName("Zandor Bingo");
+    QApplication::setApplicationName(zandor::program::kName);
+    QApplication::setOrganizationName(zandor::program::kName);
     QApplication::setQuitOnLastWindowClosed(false);
     zandor::ui::applyApplicationLook();
     const QStringList args = QApplication::arguments();

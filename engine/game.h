@@ -65,7 +65,6 @@ public:
 
     // Print command: deals and prints cards for play on paper instead of calling them.
     void mnuFilePrint_Click();
-    void PrintButton_Click();
 
     void Wav(const std::string& file);
 

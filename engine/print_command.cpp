@@ -25,8 +25,4 @@ void Game::mnuFilePrint_Click() {
     ResetCards();
 }
 
-void Game::PrintButton_Click() {
-    mnuFilePrint_Click();
-}
-
 } // namespace zandor

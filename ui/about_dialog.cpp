@@ -1,17 +1,16 @@
 #include "ui/about_dialog.h"
 
 #include "platform/system_info.h"
+#include "program_info.h"
 #include "ui/look.h"
 #include "ui/message_box.h"
 #include "ui/picture_box.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
 
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QVersionNumber>
 
 namespace zandor::ui {
 
@@ -51,16 +50,10 @@ QPushButton* button(const char* name, const QString& caption, const QRect& place
 }
 
 QString versionLine() {
-    int major = frmAbout::kMajor;
-    int minor = frmAbout::kMinor;
-    int revision = frmAbout::kRevision;
-    const QVersionNumber set = QVersionNumber::fromString(QCoreApplication::applicationVersion());
-    if (!set.isNull()) {
-        major = set.majorVersion();
-        minor = set.minorVersion();
-        revision = set.microVersion();
-    }
-    return QString("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
+    return QString("Version %1.%2.%3")
+        .arg(program::kMajor)
+        .arg(program::kMinor)
+        .arg(program::kRevision);
 }
 } // namespace
 
@@ -123,7 +116,7 @@ void frmAbout::showModal(const Pictures& pictures, SystemInfoLauncher& launcher,
 
 void frmAbout::Form_Load() {
     lblVersion->setText(versionLine());
-    lblTitle->setText(kApplicationTitle);
+    lblTitle->setText(program::kName);
 }
 
 void frmAbout::keyPressEvent(QKeyEvent* event) {

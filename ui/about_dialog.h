@@ -23,11 +23,6 @@ public:
     // Shows a new About box modally over the owner; returns when it has been closed.
     static void showModal(const Pictures& pictures, SystemInfoLauncher& launcher, QWidget* owner);
 
-    // The game's version as three numbers; the application's version, when set, wins.
-    static constexpr int kMajor = 2;
-    static constexpr int kMinor = 0;
-    static constexpr int kRevision = 0;
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

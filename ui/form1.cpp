@@ -4,6 +4,7 @@
 
 #include "platform/qt/held_input_wait.h"
 #include "platform/qt/window_printer.h"
+#include "program_info.h"
 #include "ui/accessibility.h"
 #include "ui/cell_label.h"
 #include "ui/frame_panel.h"
@@ -27,7 +28,7 @@ Form1::Form1(const Pictures& pictures, WindowPrinter& printer, QWidget* parent)
     : QMainWindow(parent), pictures_(pictures), printer_(printer) {
     installAccessibility();
     setObjectName("Form1");
-    setWindowTitle("Zandor Bingo");
+    setWindowTitle(program::kName);
     setWindowIcon(pictures.windowIcon());
     setFont(designFont(font(), kDefaultPointSize, false));
     buildMenus();

@@ -14,6 +14,7 @@ class CellLabel;
 
 constexpr Rgb kBlack = 0x000000;
 constexpr Rgb kYellow = 0xFFFF00;
+constexpr Rgb kLightGrey = 0xC0C0C0;
 constexpr double kDefaultPointSize = 8.25;
 
 // Application-wide settings of the game's look, made before its first window: the Fusion

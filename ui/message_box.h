@@ -7,8 +7,6 @@ class QWidget;
 
 namespace zandor::ui {
 
-inline const char* const kApplicationTitle = "Zandor Bingo";
-
 void showMessage(QWidget* owner, const QString& text);
 
 } // namespace zandor::ui

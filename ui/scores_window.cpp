@@ -23,7 +23,6 @@ namespace {
 
 constexpr int kClientWidth = 4230;
 constexpr int kClientHeight = 3765;
-constexpr Rgb kLightGrey = 0xC0C0C0;
 
 // Twips to pixels for places that may lie left of or above the origin.
 int pixels(int twips) {

@@ -15,7 +15,6 @@ namespace zandor::ui {
 
 namespace {
 
-constexpr Rgb kLightGrey = 0xC0C0C0;
 constexpr Rgb kBlue = 0x0000FF;
 constexpr double kLargePointSize = 9.75;
 constexpr double kSmallestPointSize = 6;

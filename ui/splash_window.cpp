@@ -1,5 +1,6 @@
 #include "ui/splash_window.h"
 
+#include "program_info.h"
 #include "ui/picture_box.h"
 #include "ui/twips.h"
 
@@ -21,7 +22,7 @@ constexpr int kClientHeight = 6210;
 frmSplash::frmSplash(const QPixmap& picture)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), picture_(picture) {
     setObjectName("frmSplash");
-    setWindowTitle("Zandor Bingo");
+    setWindowTitle(program::kName);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(px(kClientWidth), px(kClientHeight));
 }

@@ -53,10 +53,6 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent), clock_(new QTimer(this)
     showTime();
 }
 
-QString StatusBar::panelText(int panel) const {
-    return panel >= 1 && panel <= kPanels ? panels_[panel - 1]->text() : QString();
-}
-
 void StatusBar::setPanelText(int panel, const QString& text) {
     if (panel >= 1 && panel <= kPanels) {
         panels_[panel - 1]->setText(text);

@@ -36,7 +36,6 @@ public:
     static constexpr int kPanels = 5;
 
     // Panels are numbered from 1.
-    QString panelText(int panel) const;
     void setPanelText(int panel, const QString& text);
 
 private:

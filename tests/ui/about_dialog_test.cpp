@@ -1,11 +1,13 @@
-// The About box offscreen: System Info with and without a program to start, and the search for
-// that program on a path of our own.
+// The About box offscreen: its title and version, System Info with and without a program to
+// start, and the search for that program on a path of our own.
 #include "modal_closer.h"
 #include "platform/qt/system_info_launcher.h"
+#include "program_info.h"
 #include "ui/about_dialog.h"
 #include "ui/look.h"
 #include "ui/pictures.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +33,15 @@ class AboutDialogTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { ui::applyApplicationLook(); }
+
+    void showsTheProgramsNameAndVersion() {
+        AboutBox box;
+        const auto text = [&](const char* name) {
+            return box.about.findChild<QLabel*>(name)->text();
+        };
+        QCOMPARE(text("lblTitle"), QString("Zandor Bingo"));
+        QCOMPARE(text("lblVersion"), QString("Version ") + program::kVersion);
+    }
 
     void systemInfoStartsTheProgramOrSaysItIsUnavailable_data() {
         QTest::addColumn<bool>("found");

@@ -1,6 +1,7 @@
 // The program's life around the main window, offscreen: its place restored from the settings and
 // saved on closing, the high-score offer on closing, the menu commands that open dialogs and the
 // help, and closing the splash.
+#include "program_info.h"
 #include "shell/startup.h"
 #include "test_window.h"
 #include "ui/look.h"
@@ -48,8 +49,8 @@ private slots:
     void initTestCase() {
         ui::applyApplicationLook();
         qputenv("XDG_CONFIG_HOME", home_.filePath("config").toUtf8()); // the program's own settings
-        QCoreApplication::setOrganizationName("Zandor Bingo");
-        QCoreApplication::setApplicationName("Zandor Bingo");
+        QCoreApplication::setOrganizationName(program::kName);
+        QCoreApplication::setApplicationName(program::kName);
     }
 
     void placeComesBackFromTheSettings_data() {
