@@ -46,7 +46,7 @@ bench-sound: build
 	@./bench/sound-timing.sh build/default
 
 sim: build
-	@./build/default/tools/sim/zandor-sim --games 100000 --seed 1 --check
+	@./build/default/sim/zandor-sim --games 100000 --seed 1 --check
 
 fuzz: deps
 	@cmake --preset fuzz >/dev/null

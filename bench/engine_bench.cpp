@@ -1,9 +1,9 @@
 // Speed of the game engine headless: dealing the ten cards of a game, and whole games played by
 // the simulator with the null view, with the seeded and the clock-reseeded generator.
 #include "engine/game.h"
-#include "tools/sim/null_sound_player.h"
-#include "tools/sim/null_view.h"
-#include "tools/sim/simulator.h"
+#include "sim/null_sound_player.h"
+#include "sim/null_view.h"
+#include "sim/simulator.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,7 +3,7 @@
 # time, does not move with the machine's load. Usage: instructions-per-game.sh [GAMES] [SIM]
 set -eu
 games=${1:-20000}
-sim=${2:-build/default/tools/sim/zandor-sim}
+sim=${2:-build/default/sim/zandor-sim}
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
 valgrind --tool=callgrind --callgrind-out-file="$out" "$sim" --games "$games" --seed 1 >/dev/null 2>&1

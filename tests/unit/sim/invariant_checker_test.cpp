@@ -1,5 +1,5 @@
 // The invariant checker fed by hand: a correct game passes and each kind of broken game is caught.
-#include "tools/sim/invariant_checker.h"
+#include "sim/invariant_checker.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Whole games through the engine: every card count and game type plays clean under the checker,
 // a seed fixes the figures, and a player out of cash restarts with the starting balance.
-#include "tools/sim/runner.h"
-#include "tools/sim/simulator.h"
+#include "sim/runner.h"
+#include "sim/simulator.h"
 
 #include <gtest/gtest.h>
 
