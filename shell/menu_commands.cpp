@@ -2,6 +2,7 @@
 
 #include "highscores/high_score_store.h"
 #include "platform/qt/window_printer.h"
+#include "shell/main_window_controller.h"
 #include "ui/about_dialog.h"
 #include "ui/form1.h"
 #include "ui/help_window.h"
@@ -17,11 +18,23 @@ namespace zandor {
 
 MenuCommands::MenuCommands(Parts parts) : parts_(std::move(parts)) {
     using ui::Form1;
-    connect(&parts_.form, &Form1::scoreClicked, this, &MenuCommands::score_Click);
-    connect(&parts_.form, &Form1::scorebuttonClicked, this, &MenuCommands::scorebutton_Click);
-    connect(&parts_.form, &Form1::pageSetupClicked, this, &MenuCommands::mnuFilePageSetup_Click);
-    connect(&parts_.form, &Form1::helpContentsClicked, this, &MenuCommands::mnuHelpContents_Click);
-    connect(&parts_.form, &Form1::helpAboutClicked, this, &MenuCommands::mnuHelpAbout_Click);
+    // A click held back during a call's sound may arrive after the close: it opens nothing.
+    const auto unlessClosing = [this](void (MenuCommands::*command)()) {
+        return [this, command] {
+            if (!parts_.window.closing()) {
+                (this->*command)();
+            }
+        };
+    };
+    connect(&parts_.form, &Form1::scoreClicked, this, unlessClosing(&MenuCommands::score_Click));
+    connect(&parts_.form, &Form1::scorebuttonClicked, this,
+            unlessClosing(&MenuCommands::scorebutton_Click));
+    connect(&parts_.form, &Form1::pageSetupClicked, this,
+            unlessClosing(&MenuCommands::mnuFilePageSetup_Click));
+    connect(&parts_.form, &Form1::helpContentsClicked, this,
+            unlessClosing(&MenuCommands::mnuHelpContents_Click));
+    connect(&parts_.form, &Form1::helpAboutClicked, this,
+            unlessClosing(&MenuCommands::mnuHelpAbout_Click));
 }
 
 void MenuCommands::score_Click() {
