@@ -6,7 +6,6 @@
 #include "ui/about_dialog.h"
 #include "ui/form1.h"
 #include "ui/help_window.h"
-#include "ui/message_box.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -62,18 +61,15 @@ void MenuCommands::mnuFilePageSetup_Click() {
 }
 
 void MenuCommands::mnuHelpContents_Click() {
-    if (parts_.helpFile.isEmpty()) {
+    // No help file set, or one that is missing or cannot be read: there is no help to show.
+    const QFileInfo help(parts_.helpFile);
+    if (!help.isFile() || !help.isReadable()) {
         QMessageBox box(QMessageBox::Information, parts_.form.windowTitle(),
                         "Unable to display Help Contents. There is no Help associated with this "
                         "project.",
                         QMessageBox::Ok, &parts_.form);
         box.setObjectName("messageBox");
         box.exec();
-        return;
-    }
-    if (!QFileInfo(parts_.helpFile).isReadable()) {
-        ui::showMessage(&parts_.form,
-                        "The help file " + parts_.helpFile + " is missing or cannot be read.");
         return;
     }
     if (help_ == nullptr) {

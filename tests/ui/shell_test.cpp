@@ -191,13 +191,11 @@ private slots:
     void helpContents_data() {
         QTest::addColumn<QString>("helpFile");
         QTest::addColumn<QString>("message"); // "icon|title|text", or empty when the help shows
-        QTest::newRow("no help file set")
-            << ""
-            << "1|Zandor Bingo|Unable to display Help Contents. There is no Help associated "
-               "with this project.";
-        QTest::newRow("help file missing")
-            << "/nowhere/index.html"
-            << "0|Zandor Bingo|The help file /nowhere/index.html is missing or cannot be read.";
+        const QString noHelp = "1|Zandor Bingo|Unable to display Help Contents. There is no "
+                               "Help associated with this project.";
+        QTest::newRow("no help file set") << "" << noHelp;
+        QTest::newRow("help file missing") << "/nowhere/index.html" << noHelp;
+        QTest::newRow("a folder") << ZANDOR_PICTURES << noHelp;
         QTest::newRow("help file present") << ZANDOR_HELP << "";
     }
 
