@@ -7,9 +7,12 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
 #include <QSlider>
 
 using namespace zandor;
@@ -128,6 +131,29 @@ private slots:
                                   folder.filePath(pdfs[0])}));
         QCOMPARE(table.panel(2), QString("Balance = $54"));
         QVERIFY(table.widget<QAbstractButton>("sel0_1")->isChecked());
+    }
+
+    void printingToAFileSaysWhereEachPrintWent() {
+        Table table;
+        const QString path = table.folder.filePath("cards.pdf");
+        // Page Setup with "Print to file" and a file name, as a player fills it in.
+        QTimer::singleShot(0, &table.form, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            auto* printers = dialog->findChild<QComboBox*>("printers");
+            printers->setCurrentIndex(printers->count() - 1); // Print to File (PDF)
+            dialog->findChild<QLineEdit*>("filename")->setText(path);
+            dialog->accept();
+        });
+        table.form.findChild<QAction*>("mnuFilePageSetup")->trigger();
+        test::ModalCloser closer;
+        for (int print = 1; print <= 2; ++print) {
+            table.click("sel1_1");
+            table.click("PrintButton");
+            QCOMPARE(closer.messages.size(), print);
+            QCOMPARE(closer.messages.back(),
+                     "Page Setup prints to a file, so the cards were saved as " + path);
+        }
+        QVERIFY(QFileInfo(path).size() > 1000);
     }
 
     void wholeGamesEndInTheChoosingState_data() {
