@@ -134,6 +134,9 @@ class Session:
             "XDG_RUNTIME_DIR": os.path.join(home, "runtime"),
             "PULSE_CLIENTCONFIG": client_conf,
             "QT_QPA_PLATFORM": "xcb",
+            # A print server that does not exist: no test prints on the machine's printer. A
+            # test with a print server of its own passes it to start_program().
+            "CUPS_SERVER": os.path.join(self.tmp, "no-print-server"),
             # Only for sanitizer builds: X and D-Bus libraries keep allocations for life.
             "LSAN_OPTIONS": (lsan + ":" if lsan else "")
             + "suppressions=" + os.path.join(here, "lsan.supp"),
