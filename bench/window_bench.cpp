@@ -178,7 +178,7 @@ int print(const QString& programFolder, const QString& data) {
     const qint64 ms = clock.elapsed();
     std::printf("print_ms %lld pdf_kib %lld ok %d\n", static_cast<long long>(ms),
                 QFileInfo(path).size() / 1024,
-                outcome.kind == zandor::PrintOutcome::Kind::Printed ? 1 : 0);
+                outcome.kind == zandor::PrintOutcome::Kind::PrintedToFile ? 1 : 0);
     return 0;
 }
 

@@ -46,6 +46,9 @@ MainWindowController::MainWindowController(ui::Form1& form, Parts parts)
 
 template <typename Handler>
 void MainWindowController::run(Handler handler) {
+    if (unloading_) {
+        return;
+    }
     ++handlersRunning_;
     handler();
     if (--handlersRunning_ == 0 && unloading_ && !unloaded_) {

@@ -47,9 +47,13 @@ public:
     // the rest of the sequence runs when it has unwound, so a win found by then is counted.
     void Form_Unload();
     bool unloaded() const { return unloaded_; }
+    // The close has begun: no command or button runs any more, not even a click that was held
+    // back during a call's sound and arrives after the close.
+    bool closing() const { return unloading_; }
 
 private:
-    // Runs an event handler of the game; the close waits for the outermost one to return.
+    // Runs an event handler of the game unless the close has begun; the close waits for the
+    // outermost one to return.
     template <typename Handler>
     void run(Handler handler);
     void finishUnload();

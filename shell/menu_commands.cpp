@@ -2,10 +2,10 @@
 
 #include "highscores/high_score_store.h"
 #include "platform/qt/window_printer.h"
+#include "shell/main_window_controller.h"
 #include "ui/about_dialog.h"
 #include "ui/form1.h"
 #include "ui/help_window.h"
-#include "ui/message_box.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -17,11 +17,23 @@ namespace zandor {
 
 MenuCommands::MenuCommands(Parts parts) : parts_(std::move(parts)) {
     using ui::Form1;
-    connect(&parts_.form, &Form1::scoreClicked, this, &MenuCommands::score_Click);
-    connect(&parts_.form, &Form1::scorebuttonClicked, this, &MenuCommands::scorebutton_Click);
-    connect(&parts_.form, &Form1::pageSetupClicked, this, &MenuCommands::mnuFilePageSetup_Click);
-    connect(&parts_.form, &Form1::helpContentsClicked, this, &MenuCommands::mnuHelpContents_Click);
-    connect(&parts_.form, &Form1::helpAboutClicked, this, &MenuCommands::mnuHelpAbout_Click);
+    // A click held back during a call's sound may arrive after the close: it opens nothing.
+    const auto unlessClosing = [this](void (MenuCommands::*command)()) {
+        return [this, command] {
+            if (!parts_.window.closing()) {
+                (this->*command)();
+            }
+        };
+    };
+    connect(&parts_.form, &Form1::scoreClicked, this, unlessClosing(&MenuCommands::score_Click));
+    connect(&parts_.form, &Form1::scorebuttonClicked, this,
+            unlessClosing(&MenuCommands::scorebutton_Click));
+    connect(&parts_.form, &Form1::pageSetupClicked, this,
+            unlessClosing(&MenuCommands::mnuFilePageSetup_Click));
+    connect(&parts_.form, &Form1::helpContentsClicked, this,
+            unlessClosing(&MenuCommands::mnuHelpContents_Click));
+    connect(&parts_.form, &Form1::helpAboutClicked, this,
+            unlessClosing(&MenuCommands::mnuHelpAbout_Click));
 }
 
 void MenuCommands::score_Click() {
@@ -49,18 +61,15 @@ void MenuCommands::mnuFilePageSetup_Click() {
 }
 
 void MenuCommands::mnuHelpContents_Click() {
-    if (parts_.helpFile.isEmpty()) {
+    // No help file set, or one that is missing or cannot be read: there is no help to show.
+    const QFileInfo help(parts_.helpFile);
+    if (!help.isFile() || !help.isReadable()) {
         QMessageBox box(QMessageBox::Information, parts_.form.windowTitle(),
                         "Unable to display Help Contents. There is no Help associated with this "
                         "project.",
                         QMessageBox::Ok, &parts_.form);
         box.setObjectName("messageBox");
         box.exec();
-        return;
-    }
-    if (!QFileInfo(parts_.helpFile).isReadable()) {
-        ui::showMessage(&parts_.form,
-                        "The help file " + parts_.helpFile + " is missing or cannot be read.");
         return;
     }
     if (help_ == nullptr) {

@@ -1,5 +1,5 @@
 // The commands of the File and Help menus beside the game's own: the high-score table, the
-// printer dialog, the help and the About box.
+// printer dialog, the help and the About box. None runs once the window's close has begun.
 #pragma once
 
 #include <QObject>
@@ -7,6 +7,7 @@
 
 namespace zandor {
 
+class MainWindowController;
 class Module2;
 class SystemInfoLauncher;
 class WindowPrinter;
@@ -22,6 +23,7 @@ class MenuCommands : public QObject {
 public:
     struct Parts {
         ui::Form1& form;
+        const MainWindowController& window; // knows whether the close has begun
         Module2& scores;
         QString highScoreFile; // MYGAME.INI's full path
         WindowPrinter& printer;

@@ -14,7 +14,7 @@ Program::Program(const QString& programFolder, const QString& dataFolder)
           highScoreFilePath(programFolder, QDir(dataFolder) != QDir(programFolder),
                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))),
       controller(form, {random, sound, dataFolder.toStdString(), scores, highScoreFile, settings}),
-      menus({form, scores, highScoreFile, printer, pictures, launcher,
+      menus({form, controller, scores, highScoreFile, printer, pictures, launcher,
              QDir(dataFolder).filePath("help/index.html")}) {}
 
 } // namespace zandor

@@ -105,6 +105,12 @@ void CellLabel::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+// A double-click comes as one click followed by this event, which does nothing: the cell
+// toggles once. (Qt's default would take it for a second press, and so a second click.)
+void CellLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
 void CellLabel::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();

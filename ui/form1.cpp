@@ -231,6 +231,10 @@ void Form1::printWindow() {
     switch (outcome.kind) {
     case PrintOutcome::Kind::Printed:
         break;
+    case PrintOutcome::Kind::PrintedToFile:
+        showMessage(this,
+                    "Page Setup prints to a file, so the cards were saved as " + outcome.path);
+        break;
     case PrintOutcome::Kind::SavedAsPdf:
         showMessage(this, "No printer is installed, so the cards were saved as " + outcome.path);
         break;

@@ -15,7 +15,7 @@ namespace zandor::ui {
 namespace {
 constexpr int kClientWidth = 4890;
 constexpr int kClientHeight = 3195;
-constexpr int kScreenLeft = 2760; // the dialog's place on the screen
+constexpr int kScreenLeft = 2760; // the client area's place on the screen
 constexpr int kScreenTop = 3750;
 constexpr double kWinnerPointSize = 13.5;
 } // namespace
@@ -64,7 +64,9 @@ frmWinnersCard::frmWinnersCard(QWidget* owner) : QDialog(owner) {
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 
     const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
-    move(screen->geometry().topLeft() + QPoint(px(kScreenLeft), px(kScreenTop)));
+    // The client area goes there, not the frame (move() would put the frame there).
+    setGeometry(
+        QRect(screen->geometry().topLeft() + QPoint(px(kScreenLeft), px(kScreenTop)), size()));
 }
 
 void frmWinnersCard::showCard(const WinnersCard& card, const QPixmap& picture) {

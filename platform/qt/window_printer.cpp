@@ -34,8 +34,10 @@ PrintOutcome WindowPrinter::print(const QImage& page) {
         return printToPdf(page);
     }
     PrintOutcome outcome;
-    outcome.kind =
-        drawPage(*printer_, page) ? PrintOutcome::Kind::Printed : PrintOutcome::Kind::Failed;
+    if (drawPage(*printer_, page)) {
+        outcome.kind = toFile ? PrintOutcome::Kind::PrintedToFile : PrintOutcome::Kind::Printed;
+        outcome.path = printer_->outputFileName();
+    }
     return outcome;
 }
 

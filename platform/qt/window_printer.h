@@ -10,9 +10,10 @@
 namespace zandor {
 
 struct PrintOutcome {
-    enum class Kind { Printed, SavedAsPdf, Failed };
+    // PrintedToFile: Page Setup chose "Print to file"; each print overwrites that one file.
+    enum class Kind { Printed, PrintedToFile, SavedAsPdf, Failed };
     Kind kind = Kind::Failed;
-    QString path; // the PDF file, for SavedAsPdf
+    QString path; // the file written, for PrintedToFile and SavedAsPdf
 };
 
 class WindowPrinter {

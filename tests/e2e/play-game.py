@@ -3,9 +3,11 @@
 
 Usage: play-game.py <path to zandor-bingo>
 
-First run: speed 0, two cards, Start, the announcement closed with Return, the board cleared;
-then a second game closed through the window manager in the middle (exit code 0). Second run:
-File, Exit (exit code 0). Exits 77 (skipped) when Xvfb is not installed.
+First run: speed 0, two cards, a card cell double-clicked (marked once) and again (unmarked),
+Start, the announcement closed with Return, the board cleared, until a computer player's win
+shows the winner's card at its place; then a game closed through the window manager in the
+middle (exit code 0). Second run: File, Exit (exit code 0). Exits 77 (skipped) when Xvfb is not
+installed.
 """
 import sys
 import time
@@ -15,6 +17,8 @@ from xsession import Failure, Session, run_steps  # noqa: E402
 
 WHITE, RED = 0xFFFFFF, 0xFF0000
 CARD_FRAMES = {"GAME1": (32, 256), "Game2": (216, 256), "Game3": (396, 256)}
+WINNERS_CARD_CLIENT = (2760 // 15, 3750 // 15)  # its client area's place on the screen
+GAMES_FOR_A_WINNERS_CARD = 6  # the player wins a game with two cards of ten about one in five
 
 
 def board_cell(n):
@@ -74,6 +78,52 @@ def expect(condition, reason):
         raise Failure(reason)
 
 
+def double_click_marks_once(s, p):
+    """A card cell double-clicked, as players do out of habit, is marked once; a second
+    double-click unmarks it."""
+    x, y = CARD_FRAMES["GAME1"][0] + 8, CARD_FRAMES["GAME1"][1] + 40
+    for colour, state in ((RED, "marked"), (WHITE, "unmarked")):
+        s.click(x + 12, y + 8, times=2)
+        showing = lambda: p.pixel(s.shot(), x + 2, y + 2) == colour  # noqa: E731
+        Session._wait(showing, 5, f"a double-click did not leave the card cell {state}")
+        time.sleep(0.5)  # and the cell stays so: no second click comes after
+        expect(showing(), f"a double-click did not leave the card cell {state}")
+    print("a double-click marks a card cell once")
+
+
+def play_one(s, p, start, game):
+    """Plays the cards bought to the announcement, closes it and checks the window cleared;
+    returns the announcement's title."""
+    began = time.time()
+    p.start()
+    dialog = s.wait_dialog(20)
+    title = s.title(dialog)
+    expect(title in ("Zandor Bingo", "The Winners Card"), f"unexpected window {title!r}")
+    print(f"game {game} announced by {title!r} after {time.time() - began:.1f} s")
+    if title == "The Winners Card":
+        place = s.client_area(dialog)[:2]
+        expect(place == WINNERS_CARD_CLIENT,
+               f"the winner's card's client area is at {place}, not {WINNERS_CARD_CLIENT}")
+    s.keys(dialog, "Return")
+    Session._wait(lambda: not s.dialogs(), 5, f"Return did not close {title!r}")
+
+    def cleared():
+        shot = s.shot()
+        return shot if all(c == WHITE for c in p.board(shot).values()) and all(
+            p.card_hidden(shot, start, f) for f in CARD_FRAMES) else None
+
+    try:
+        Session._wait(cleared, 5, "")
+    except Failure:
+        shot = s.shot()
+        odd = {n: c for n, c in p.board(shot).items() if c != WHITE}
+        shown = [f for f in CARD_FRAMES if not p.card_hidden(shot, start, f)]
+        raise Failure(f"after the game the window is not cleared: scoreboard cells not "
+                      f"white {odd}, card frames still showing {shown}")
+    expect(s.running(), f"the program ended after game {game}")
+    return title
+
+
 def first_game_and_close_mid_game(binary):
     s = Session(binary)
     try:
@@ -87,38 +137,23 @@ def first_game_and_close_mid_game(binary):
             expect(not p.card_shown(start, frame), f"{frame} shows before any card was bought")
 
         p.set_speed("Home")
-        p.buy(2)
-        bought = Session._wait(lambda: (lambda shot: shot if p.card_shown(shot, "Game2")
-                                        else None)(s.shot()), 5,
-                               "Game 2 did not show after buying two cards (sel2)")
-        expect(p.card_shown(bought, "GAME1"), "Game 1 did not show after buying two cards")
-        expect(p.card_hidden(bought, start, "Game3"), "Game 3 shows with only two cards bought")
+        for game in range(1, GAMES_FOR_A_WINNERS_CARD + 1):
+            p.buy(2)
+            bought = Session._wait(lambda: (lambda shot: shot if p.card_shown(shot, "Game2")
+                                            else None)(s.shot()), 5,
+                                   "Game 2 did not show after buying two cards (sel2)")
+            expect(p.card_shown(bought, "GAME1"), "Game 1 did not show after buying two cards")
+            expect(p.card_hidden(bought, start, "Game3"),
+                   "Game 3 shows with only two cards bought")
+            if game == 1:
+                double_click_marks_once(s, p)
+            if play_one(s, p, start, game) == "The Winners Card":
+                break
+        else:
+            raise Failure(f"the player won all {GAMES_FOR_A_WINNERS_CARD} games: the winner's "
+                          "card never showed")
 
-        began = time.time()
-        p.start()
-        dialog = s.wait_dialog(20)
-        title = s.title(dialog)
-        expect(title in ("Zandor Bingo", "The Winners Card"), f"unexpected window {title!r}")
-        print(f"game 1 announced by {title!r} after {time.time() - began:.1f} s")
-        s.keys(dialog, "Return")
-        Session._wait(lambda: not s.dialogs(), 5, f"Return did not close {title!r}")
-
-        def cleared():
-            shot = s.shot()
-            return shot if all(c == WHITE for c in p.board(shot).values()) and all(
-                p.card_hidden(shot, start, f) for f in CARD_FRAMES) else None
-
-        try:
-            Session._wait(cleared, 5, "")
-        except Failure:
-            shot = s.shot()
-            odd = {n: c for n, c in p.board(shot).items() if c != WHITE}
-            shown = [f for f in CARD_FRAMES if not p.card_hidden(shot, start, f)]
-            raise Failure(f"after the game the window is not cleared: scoreboard cells not "
-                          f"white {odd}, card frames still showing {shown}")
-        expect(s.running(), "the program ended after the first game")
-
-        # Second game, slow, closed by the window manager while numbers are being called.
+        # A last game, slow, closed by the window manager while numbers are being called.
         p.set_speed("End")
         p.buy(3)
         p.start()
@@ -126,8 +161,8 @@ def first_game_and_close_mid_game(binary):
         def some_called():
             return any(c == RED for c in p.board(s.shot()).values())
 
-        Session._wait(some_called, 10, "no number was called in the second game")
-        expect(not s.dialogs(), "an announcement came up at once in the slow second game")
+        Session._wait(some_called, 10, "no number was called in the last game")
+        expect(not s.dialogs(), "an announcement came up at once in the slow last game")
         closing = time.time()
         s._run(["wmctrl", "-i", "-c", hex(s.main)])
         code = s.wait_exit(5)

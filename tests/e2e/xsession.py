@@ -134,6 +134,9 @@ class Session:
             "XDG_RUNTIME_DIR": os.path.join(home, "runtime"),
             "PULSE_CLIENTCONFIG": client_conf,
             "QT_QPA_PLATFORM": "xcb",
+            # A print server that does not exist: no test prints on the machine's printer. A
+            # test with a print server of its own passes it to start_program().
+            "CUPS_SERVER": os.path.join(self.tmp, "no-print-server"),
             # Only for sanitizer builds: X and D-Bus libraries keep allocations for life.
             "LSAN_OPTIONS": (lsan + ":" if lsan else "")
             + "suppressions=" + os.path.join(here, "lsan.supp"),
@@ -226,13 +229,18 @@ class Session:
                 self.splash_frame = self.frame(window)
         return found[0] if found else None
 
-    def frame(self, window):
-        """The window's outer frame on the screen: (left, top, width, height)."""
+    def client_area(self, window):
+        """The window's client area on the screen, without the frame: (left, top, width,
+        height)."""
         info = self._run(["xwininfo", "-id", str(window)]).stdout
         value = {line.split(":")[0].strip(): line.split(":")[1].strip()
                  for line in info.splitlines() if ":" in line}
-        x, y = int(value["Absolute upper-left X"]), int(value["Absolute upper-left Y"])
-        w, h = int(value["Width"]), int(value["Height"])
+        return (int(value["Absolute upper-left X"]), int(value["Absolute upper-left Y"]),
+                int(value["Width"]), int(value["Height"]))
+
+    def frame(self, window):
+        """The window's outer frame on the screen: (left, top, width, height)."""
+        x, y, w, h = self.client_area(window)
         extents = self._run(["xprop", "-id", str(window), "_NET_FRAME_EXTENTS"],
                             check=False).stdout
         left, right, top, bottom = ([int(n) for n in extents.split("=")[1].split(",")]
@@ -277,10 +285,11 @@ class Session:
 
     # --- input -----------------------------------------------------------------------------
 
-    def click(self, x, y, window=None):
-        """Clicks at client coordinates (below the menu bar) of the main window."""
+    def click(self, x, y, window=None, times=1):
+        """Clicks at client coordinates (below the menu bar) of the main window; twice in
+        quick succession is a double-click."""
         self._run(["xdotool", "mousemove", "--window", str(window or self.main), str(x),
-                   str(y + self.menu_height), "click", "1"])
+                   str(y + self.menu_height), "click", "--repeat", str(times), "1"])
 
     def keys(self, window, *keys):
         self._run(["xdotool", "windowactivate", "--sync", str(window)], check=False)

@@ -7,9 +7,12 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
 #include <QSlider>
 
 using namespace zandor;
@@ -85,6 +88,13 @@ private slots:
         QCOMPARE(table.cell("Label4_7")->backColor(), kRed);
         table.click("Label4_7");
         QCOMPARE(table.cell("Label4_7")->backColor(), kWhite);
+        // A double-click, out of habit, marks it once; another unmarks it. Sent to the window,
+        // it comes as the system delivers it: press, release, press, double-click, release.
+        const QPoint cell = table.cell("Label4_7")->mapTo(&table.form, QPoint(10, 8));
+        for (Rgb colour : {kRed, kWhite}) {
+            QTest::mouseDClick(table.form.windowHandle(), Qt::LeftButton, {}, cell);
+            QCOMPARE(table.cell("Label4_7")->backColor(), colour);
+        }
         // The keyboard marks it the same way from the grid's Tab stop (Up stops at the edge),
         // and a screen reader hears it marked.
         for (auto [cell, key] : {std::pair{"Label4_1", Qt::Key_Up},
@@ -121,6 +131,29 @@ private slots:
                                   folder.filePath(pdfs[0])}));
         QCOMPARE(table.panel(2), QString("Balance = $54"));
         QVERIFY(table.widget<QAbstractButton>("sel0_1")->isChecked());
+    }
+
+    void printingToAFileSaysWhereEachPrintWent() {
+        Table table;
+        const QString path = table.folder.filePath("cards.pdf");
+        // Page Setup with "Print to file" and a file name, as a player fills it in.
+        QTimer::singleShot(0, &table.form, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            auto* printers = dialog->findChild<QComboBox*>("printers");
+            printers->setCurrentIndex(printers->count() - 1); // Print to File (PDF)
+            dialog->findChild<QLineEdit*>("filename")->setText(path);
+            dialog->accept();
+        });
+        table.form.findChild<QAction*>("mnuFilePageSetup")->trigger();
+        test::ModalCloser closer;
+        for (int print = 1; print <= 2; ++print) {
+            table.click("sel1_1");
+            table.click("PrintButton");
+            QCOMPARE(closer.messages.size(), print);
+            QCOMPARE(closer.messages.back(),
+                     "Page Setup prints to a file, so the cards were saved as " + path);
+        }
+        QVERIFY(QFileInfo(path).size() > 1000);
     }
 
     void wholeGamesEndInTheChoosingState_data() {

@@ -6,6 +6,7 @@
 #include "test_window.h"
 #include "ui/look.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
@@ -38,6 +39,15 @@ QString modalOpenedBy(
     poll.start(5);
     action();
     return seen;
+}
+
+// A menu command or button by its name, as a player gives it.
+void give(const test::TestWindow& window, const QString& command) {
+    if (auto* action = window.form.findChild<QAction*>(command)) {
+        action->trigger();
+    } else {
+        window.click(command);
+    }
 }
 
 } // namespace
@@ -139,35 +149,54 @@ private slots:
         const QString command = QTest::currentDataTag();
         test::TestWindow window;
         QPrinter* dialogPrinter = nullptr;
-        const QString seen = modalOpenedBy(
-            [&] {
-                if (auto* action = window.form.findChild<QAction*>(command)) {
-                    action->trigger();
-                } else {
-                    window.click(command);
-                }
-            },
-            [&](QDialog* dialog) {
-                if (auto* print = qobject_cast<QPrintDialog*>(dialog)) {
-                    dialogPrinter = print->printer();
-                }
-            });
+        const auto notePrinter = [&](QDialog* dialog) {
+            if (auto* print = qobject_cast<QPrintDialog*>(dialog)) {
+                dialogPrinter = print->printer();
+            }
+        };
+        const QString seen = modalOpenedBy([&] { give(window, command); }, notePrinter);
         QCOMPARE(seen, opened); // the last window seen: cancelling says nothing
         if (command == "mnuFilePageSetup") {
             QCOMPARE(dialogPrinter, &window.printer.printer()); // the one printing uses
         }
     }
 
+    void nothingRunsOnceTheCloseHasBegun_data() {
+        QTest::addColumn<QString>("command");
+        for (const char* command : {"score", "scorebutton", "mnuFilePageSetup", "mnuHelpContents",
+                                    "mnuHelpAbout", "automancheck", "Label3_7"}) {
+            QTest::newRow(command) << QString(command);
+        }
+    }
+
+    // A close clicked during a call's sound is held back with the clicks after it, and all
+    // arrive together: the close ends the program and the later click does nothing.
+    void nothingRunsOnceTheCloseHasBegun() {
+        QFETCH(QString, command);
+        test::TestWindow window;
+        window.click("sel1_1");
+        const QString seen = modalOpenedBy([&] {
+            QTimer::singleShot(150, [&] {
+                window.form.close();
+                give(window, command);
+            });
+            window.click("StartButton");
+        });
+        QCOMPARE(seen, QString()); // $54 earns no place in the empty table: no offer either
+        QCOMPARE(window.form.findChild<QWidget*>("helpWindow"), nullptr);
+        QCOMPARE(window.widget<QAbstractButton>("automancheck")->text(), QString("Manual"));
+        QCOMPARE(window.cell("Label3_7")->backColor(), kWhite); // not marked
+        QVERIFY(window.controller.unloaded() && !window.form.isVisible());
+    }
+
     void helpContents_data() {
         QTest::addColumn<QString>("helpFile");
         QTest::addColumn<QString>("message"); // "icon|title|text", or empty when the help shows
-        QTest::newRow("no help file set")
-            << ""
-            << "1|Zandor Bingo|Unable to display Help Contents. There is no Help associated "
-               "with this project.";
-        QTest::newRow("help file missing")
-            << "/nowhere/index.html"
-            << "0|Zandor Bingo|The help file /nowhere/index.html is missing or cannot be read.";
+        const QString noHelp = "1|Zandor Bingo|Unable to display Help Contents. There is no "
+                               "Help associated with this project.";
+        QTest::newRow("no help file set") << "" << noHelp;
+        QTest::newRow("help file missing") << "/nowhere/index.html" << noHelp;
+        QTest::newRow("a folder") << ZANDOR_PICTURES << noHelp;
         QTest::newRow("help file present") << ZANDOR_HELP << "";
     }
 
@@ -175,8 +204,8 @@ private slots:
         QFETCH(QString, helpFile);
         QFETCH(QString, message);
         test::TestWindow window;
-        MenuCommands menus({window.form, window.scores, window.iniFile(), window.printer,
-                            window.pictures, window.launcher, helpFile});
+        MenuCommands menus({window.form, window.controller, window.scores, window.iniFile(),
+                            window.printer, window.pictures, window.launcher, helpFile});
         QString seen;
         QTimer::singleShot(0, &window.form, [&] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {

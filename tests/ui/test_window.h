@@ -35,7 +35,7 @@ struct TestWindow {
           settings(folder.filePath("settings.conf"), QSettings::IniFormat), form(pictures, printer),
           scoresWindow(pictures, &form), scores(scoresWindow),
           controller(form, {random, sound, "", scores, iniFile(), settings, [] {}}),
-          menus({form, scores, iniFile(), printer, pictures, launcher, helpFile}) {
+          menus({form, controller, scores, iniFile(), printer, pictures, launcher, helpFile}) {
         controller.Form_Load();
         form.show();
     }
