@@ -255,6 +255,15 @@ def package_of(program):
     return "?"
 
 
+def guessed_package(program):
+    """' (likely NAME)' when Debian has a package named like the missing program; a program
+    that is not installed cannot be traced to its package without a contents index."""
+    name = os.path.basename(program)
+    shown = subprocess.run(["apt-cache", "show", "--no-all-versions", name], capture_output=True,
+                           text=True, check=False)
+    return f" (likely {name})" if shown.returncode == 0 and shown.stdout else ""
+
+
 def main():
     paths = sorted(scanned_files())
     functions = set()
@@ -274,7 +283,7 @@ def main():
             print(f"{program:24} {package or '(not installed)':24} {where}")
         if package is None:
             problems.append(f"{program} (called in {where}) is not installed: add its "
-                            "package to scripts/install-deps.sh")
+                            f"package{guessed_package(program)} to scripts/install-deps.sh")
         elif package == "?":
             problems.append(f"{program} (called in {where}) comes from no Debian package")
         elif package not in closure:
