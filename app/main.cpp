@@ -1,4 +1,5 @@
 // Zandor Bingo: starts the program and runs its event loop until the main window closes.
+#include "platform/qt/wave_player.h"
 #include "shell/startup.h"
 #include "ui/look.h"
 
@@ -57,9 +58,7 @@ void handleCommandLine(const QCoreApplication& app) {
     QCoreApplication::setApplicationName(name);
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
+int run(int argc, char* argv[]) {
     QCoreApplication::setApplicationName("Zandor Bingo");
     QCoreApplication::setOrganizationName("Zandor Bingo");
     QCoreApplication::setApplicationVersion(ZANDOR_VERSION);
@@ -86,4 +85,10 @@ int main(int argc, char* argv[]) {
 
     const auto program = zandor::Main(QApplication::applicationDirPath());
     return program ? QApplication::exec() : 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    return zandor::leaveProcess(run(argc, argv));
 }
