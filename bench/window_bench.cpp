@@ -163,7 +163,7 @@ int scoresCpu(const QString& folder) {
             const double cpu = cpuSeconds();
             QElapsedTimer clock;
             clock.start();
-            QTimer::singleShot(10000, [cpu, clock] {
+            QTimer::singleShot(10000, Qt::PreciseTimer, [cpu, clock] {
                 const double used = cpuSeconds() - cpu;
                 std::printf("scores_cpu_ms %.0f wall_ms %lld core_percent %.2f\n", used * 1000,
                             static_cast<long long>(clock.elapsed()),
