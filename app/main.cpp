@@ -1,4 +1,5 @@
 // Zandor Bingo: starts the program and runs its event loop until the main window closes.
+#include "platform/qt/wave_player.h"
 #include "program_info.h"
 #include "shell/startup.h"
 #include "ui/look.h"
@@ -58,9 +59,7 @@ void handleCommandLine(const QCoreApplication& app) {
     QCoreApplication::setApplicationName(name);
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
+int run(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(zandor::program::kName);
     QCoreApplication::setOrganizationName(zandor::program::kName);
     QCoreApplication::setApplicationVersion(zandor::program::kVersion);
@@ -87,4 +86,10 @@ int main(int argc, char* argv[]) {
 
     const auto program = zandor::Main(QApplication::applicationDirPath());
     return program ? QApplication::exec() : 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    return zandor::leaveProcess(run(argc, argv));
 }

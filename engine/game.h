@@ -28,12 +28,10 @@ public:
     // card-count options enabled, empty card records, balance 60.
     void loadStartingState();
 
-    // The program is ending: a running game stops at its next yield, sound or modal, and
-    // touches the window no more. A win found by then is still paid, without announcement.
-    void programEnding() {
-        ending_ = true;
-        sound_.stop();
-    }
+    // The program is ending: a running game stops at its next yield, sound or modal (whose
+    // waits the window ends), and touches the window no more. A win found by then is still
+    // paid, without announcement.
+    void programEnding() { ending_ = true; }
     bool isPlaying() const { return playing_; }
 
     // Game driver.

@@ -10,8 +10,6 @@ class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
     virtual void playSync(const std::string& path) = 0;
-    // The program is ending: the sound in progress stops and its call returns.
-    virtual void stop() {}
 };
 
 } // namespace zandor

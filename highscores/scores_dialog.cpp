@@ -149,8 +149,9 @@ void frmScores::Timer1_Timer() {
 
 bool frmScores::wait() {
     const double start = view_.secondsSinceMidnight();
-    while (elapsedSince(start, view_.secondsSinceMidnight()) < kFrameSeconds) {
-        view_.processEvents();
+    for (double elapsed = 0; elapsed < kFrameSeconds;
+         elapsed = elapsedSince(start, view_.secondsSinceMidnight())) {
+        view_.waitForEvents(kFrameSeconds - elapsed);
         if (closed_) {
             return false;
         }

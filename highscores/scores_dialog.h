@@ -28,7 +28,8 @@ public:
     void ShowViewMode();
 
 private:
-    // Lets events run for 0.1 second; false when the dialog closed meanwhile.
+    // Lets events run for at least 0.1 second, sleeping while none come; false when the dialog
+    // closed meanwhile.
     bool wait();
 
     Module2& store_;

@@ -55,6 +55,9 @@ public:
 
     // Runs the user-interface events waiting now (clicks, keys, timer ticks, repaints).
     virtual void processEvents() = 0;
+    // Sleeps until a user-interface event comes or `seconds` have passed, then runs the events
+    // waiting. The processor is free while it sleeps.
+    virtual void waitForEvents(double seconds) = 0;
     // The time of day in seconds since midnight.
     virtual double secondsSinceMidnight() const = 0;
     // A message box with the application's title and an OK button.

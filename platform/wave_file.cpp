@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <sndfile.h>
+#include <utility>
 #include <vector>
 
 namespace zandor {
@@ -37,20 +38,31 @@ std::vector<float> readAllFrames(SNDFILE* file, const SF_INFO& info) {
     return samples;
 }
 
+// The file opened for reading when its header describes a playable wave, else null.
+SndfileHandle openPlayableWave(const std::string& path, SF_INFO& info) {
+    // Only regular files: opening a pipe or a device could block the game forever.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return nullptr;
+    }
+    SndfileHandle file(sf_open(path.c_str(), SFM_READ, &info));
+    return file && isPlayableWave(info) ? std::move(file) : nullptr;
+}
+
 } // namespace
+
+std::int64_t waveFileDurationUs(const std::string& path) {
+    SF_INFO info{};
+    return openPlayableWave(path, info) ? info.frames * 1000000 / info.samplerate : 0;
+}
 
 PcmSound readWaveFile(const std::string& path, int channels, int sampleRate) {
     if (channels <= 0 || sampleRate <= 0) {
         return {};
     }
-    // Only regular files: opening a pipe or a device could block the game forever.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        return {};
-    }
     SF_INFO info{};
-    const SndfileHandle file(sf_open(path.c_str(), SFM_READ, &info));
-    if (!file || !isPlayableWave(info)) {
+    const SndfileHandle file = openPlayableWave(path, info);
+    if (!file) {
         return {};
     }
     const std::vector<float> decoded = readAllFrames(file.get(), info);

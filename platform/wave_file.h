@@ -4,6 +4,7 @@
 
 #include "platform/pcm_sound.h"
 
+#include <cstdint>
 #include <string>
 
 namespace zandor {
@@ -11,5 +12,9 @@ namespace zandor {
 // The sound in `path` as 16-bit PCM with `channels` channels at `sampleRate` Hz. A missing,
 // truncated, corrupt or non-wave file, or one longer than five minutes, gives an empty sound.
 PcmSound readWaveFile(const std::string& path, int channels, int sampleRate);
+
+// How long the sound in `path` plays, in microseconds, as its header tells without decoding
+// it; 0 when the header already shows that readWaveFile would give an empty sound.
+std::int64_t waveFileDurationUs(const std::string& path);
 
 } // namespace zandor

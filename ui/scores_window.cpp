@@ -5,6 +5,7 @@
 #include "ui/twips.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -280,6 +281,15 @@ void ScoresForm::applyTimer() {
 
 void ScoresForm::processEvents() {
     QCoreApplication::processEvents();
+}
+
+void ScoresForm::waitForEvents(double seconds) {
+    // The loop sleeps until something happens; this timer is what happens when nothing else does.
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    wake.start(std::max(1, static_cast<int>(std::ceil(seconds * 1000))));
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 double ScoresForm::secondsSinceMidnight() const {

@@ -60,6 +60,7 @@ public:
     void setTimerEnabled(const std::string& timer, bool enabled) override;
     void setTimerInterval(const std::string& timer, int milliseconds) override;
     void processEvents() override;
+    void waitForEvents(double seconds) override;
     double secondsSinceMidnight() const override;
     void showMessage(const std::string& text) override;
 

@@ -1,44 +1,70 @@
-// A timed local event loop that excludes user input.
+// A local event loop that excludes user input, run until its time is up, what it waits for has
+// happened, or it is ended.
 #include "platform/qt/held_input_wait.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
 #include <vector>
 
 namespace zandor {
 
 namespace {
 
+struct HeldWait {
+    QEventLoop loop;
+    bool woken = false; // quit by its timer or wakeHeldWaits(): look again
+    bool ended = false;
+};
+
 // The waits in progress, innermost last (a timer inside one wait may start another).
-std::vector<QEventLoop*>& waitsInProgress() {
-    static std::vector<QEventLoop*> loops;
-    return loops;
+std::vector<HeldWait*>& waitsInProgress() {
+    static std::vector<HeldWait*> waits;
+    return waits;
+}
+
+void wake(HeldWait& wait) {
+    wait.woken = true;
+    wait.loop.quit();
 }
 
 } // namespace
 
-void waitHoldingInput(int milliseconds) {
-    if (milliseconds <= 0 || QCoreApplication::instance() == nullptr ||
-        QCoreApplication::closingDown()) {
-        return;
+bool waitHoldingInput(int milliseconds, const std::function<bool()>& over) {
+    if (QCoreApplication::instance() == nullptr || QCoreApplication::closingDown()) {
+        return false;
     }
-    QEventLoop loop;
+    const QDeadlineTimer deadline(std::max(0, milliseconds), Qt::PreciseTimer);
+    HeldWait wait;
     QTimer timer;
     timer.setSingleShot(true);
     timer.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    timer.start(milliseconds);
-    waitsInProgress().push_back(&loop);
-    // QCoreApplication::exit() ends every running event loop, and a loop started after it
-    // returns at once, so a quit requested before or during the wait ends it early.
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    QObject::connect(&timer, &QTimer::timeout, [&wait] { wake(wait); });
+    waitsInProgress().push_back(&wait);
+    while (!wait.ended && !deadline.hasExpired() && !(over && over())) {
+        wait.woken = false;
+        timer.start(static_cast<int>(deadline.remainingTime())); // rounded up
+        wait.loop.exec(QEventLoop::ExcludeUserInputEvents);
+        // Ended by nothing of ours: QCoreApplication::exit() ends every running event loop, and
+        // a loop started after it returns at once.
+        wait.ended = wait.ended || !wait.woken;
+    }
     waitsInProgress().pop_back();
+    return !wait.ended;
+}
+
+void wakeHeldWaits() {
+    for (HeldWait* wait : waitsInProgress()) {
+        wake(*wait);
+    }
 }
 
 void endHeldWaits() {
-    for (QEventLoop* loop : waitsInProgress()) {
-        loop->quit();
+    for (HeldWait* wait : waitsInProgress()) {
+        wait->ended = true;
+        wait->loop.quit();
     }
 }
 

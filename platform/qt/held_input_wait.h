@@ -1,13 +1,21 @@
-// Waiting without freezing the window: the pause between two calls of a game.
+// Waiting without freezing the window: the pause between two calls of a game, and the wait for
+// a sound to be over.
 #pragma once
+
+#include <functional>
 
 namespace zandor {
 
-// Waits `milliseconds` in a local event loop that repaints and runs timers but holds user
-// input back until it returns (the input is then handled by the loop below). Returns early
-// when the application is closing down or has been asked to quit, and at once for zero or a
-// negative time.
-void waitHoldingInput(int milliseconds);
+// Waits in a local event loop that repaints and runs timers but holds user input back until it
+// returns (the input is then handled by the loop below), until `milliseconds` have passed or
+// `over()` says that what it waits for has happened; `over` is asked at the start and after
+// every wakeHeldWaits(). Returns false when the wait was ended early: by endHeldWaits() or by
+// the application quitting (a quit asked for before the wait ends it at once). Zero or a
+// negative time returns at once.
+bool waitHoldingInput(int milliseconds, const std::function<bool()>& over = {});
+
+// Every wait in progress asks its `over()` again. For the main thread only.
+void wakeHeldWaits();
 
 // Ends every wait in progress at once: the program is closing and a game must unwind quickly.
 void endHeldWaits();

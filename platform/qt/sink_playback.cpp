@@ -36,10 +36,10 @@ SinkPlayback::~SinkPlayback() {
     }
 }
 
-void SinkPlayback::start() {
+void SinkPlayback::start(const std::function<bool()>& abandoned) {
     sink = new QAudioSink(device, format);
     input = sink->start();
-    if (failed()) {
+    if (failed() || abandoned()) {
         finish();
         return;
     }

@@ -1,4 +1,5 @@
-// One sound played on one QAudioSink, watched until the listener has heard its last sample.
+// One sound played on one QAudioSink, watched until the listener has heard its last sample. It
+// talks to the sound server, which may stop answering: it lives on a thread of its own.
 //
 // QAudioSink reports Idle as soon as the server has taken the last byte, which is before the
 // sound has come out of the device. So the sound is followed by silence, and the end is taken
@@ -11,6 +12,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QTimer>
+#include <functional>
 
 class QAudioSink;
 class QIODevice;
@@ -26,12 +28,12 @@ public:
                  qint64 soundUs, QObject* parent = nullptr);
     ~SinkPlayback() override;
 
-    // Starts playing. finished() follows once the sound has been heard to its end, or at once
-    // when the device refuses the stream.
-    void start();
+    // Opens the stream, which waits for the server's answer, and starts playing unless
+    // `abandoned()` says that nobody waits for the sound any more. finished() follows once the
+    // sound has been heard to its end, or at once when abandoned or refused.
+    void start(const std::function<bool()>& abandoned);
     // Ends the sound now (finished() is emitted if it was still playing).
     void stop();
-    bool isFinished() const { return done; }
 
 signals:
     void finished();

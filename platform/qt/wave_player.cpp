@@ -1,104 +1,98 @@
-// The synchronous wave player: decode, play on a sink, wait in a local event loop.
+// The synchronous wave player: a worker thread plays, the caller waits holding input back.
 #include "platform/qt/wave_player.h"
 
-#include "platform/qt/sink_playback.h"
+#include "platform/qt/held_input_wait.h"
+#include "platform/qt/sound_worker.h"
 #include "platform/wave_file.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <QMediaDevices>
-#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
 
 namespace zandor {
 namespace {
 
 // Longer than any sound server's start-up and latency, short enough not to look hung.
 constexpr qint64 guardMarginMs = 1500;
+// Workers a stalled server may hold before calls stop trying: the server holds every one
+// that asks it something, so more would only pile up.
+constexpr std::size_t maxWorkers = 2;
+// How long the end of the program waits for a worker to stop its sound and end.
+constexpr int workerEndMs = 250;
 
-// 16-bit samples at the channel count and rate the device prefers, so the server has no
-// conversion to do.
-QAudioFormat outputFormat(const QAudioDevice& device) {
-    const QAudioFormat preferred = device.preferredFormat();
-    QAudioFormat format;
-    format.setSampleRate(preferred.sampleRate() > 0 ? preferred.sampleRate() : 48000);
-    format.setChannelCount(preferred.channelCount() > 0 ? preferred.channelCount() : 2);
-    format.setSampleFormat(QAudioFormat::Int16);
-    return format;
-}
-
-QByteArray toBytes(const PcmSound& sound) {
-    return QByteArray(reinterpret_cast<const char*>(sound.samples.data()),
-                      qsizetype(sound.samples.size() * sizeof(sound.samples.front())));
-}
-
-// Runs `loop` until it is quit or `timeoutMs` pass; input events wait until it returns.
-void runHoldingInput(QEventLoop& loop, qint64 timeoutMs) {
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
-    guard.start(int(timeoutMs));
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
-
-bool applicationRunning() {
-    return QCoreApplication::instance() != nullptr && !QCoreApplication::closingDown();
+// Workers still held by a stalled server when their player went; they end with the process.
+std::vector<SoundWorker*>& heldByTheServer() {
+    static auto* workers = new std::vector<SoundWorker*>;
+    return *workers;
 }
 
 } // namespace
 
+QtWavePlayer::QtWavePlayer() = default;
+
 QtWavePlayer::~QtWavePlayer() {
-    stop();
+    for (auto& worker : workers) {
+        worker->abandon();
+        if (!worker->end(workerEndMs)) {
+            heldByTheServer().push_back(worker.release());
+        }
+    }
 }
 
 void QtWavePlayer::playSync(const std::string& path) {
-    if (!applicationRunning() || QMediaDevices::audioOutputs().isEmpty() || !waitForTurn()) {
+    if (QCoreApplication::instance() == nullptr || QCoreApplication::closingDown()) {
         return;
     }
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    const QAudioFormat format = outputFormat(device);
-    if (device.isNull() || !device.isFormatSupported(format)) {
+    const std::int64_t lengthUs = waveFileDurationUs(path);
+    if (lengthUs <= 0 || !waitForTurn()) {
         return;
     }
-    const PcmSound sound = readWaveFile(path, format.channelCount(), format.sampleRate());
-    if (sound.empty()) {
-        return;
+    SoundWorker* const worker = freeWorker();
+    if (worker == nullptr) {
+        return; // the server holds every worker: no sound this time
     }
-    SinkPlayback playback(device, format, toBytes(sound), sound.durationUs());
-    QEventLoop loop;
-    QObject::connect(&playback, &SinkPlayback::finished, &loop, &QEventLoop::quit);
-    const QPointer<SinkPlayback> earlier = current;
-    current = &playback;
-    playback.start();
-    if (!playback.isFinished()) {
-        // Also returns at once when the application is quitting: its exit ends every loop.
-        runHoldingInput(loop, sound.durationUs() / 1000 + guardMarginMs);
+    Call call{worker->play(path),
+              QDeadlineTimer(lengthUs / 1000 + guardMarginMs, Qt::PreciseTimer)};
+    Call* const earlier = std::exchange(current, &call);
+    const SoundJob& job = *call.job;
+    waitHoldingInput(static_cast<int>(call.deadline.remainingTime()),
+                     [&job] { return job.over.load(); });
+    if (!job.over) {
+        worker->abandon(); // the server is too slow, or the wait was ended
     }
-    playback.stop();
     current = earlier;
 }
 
-void QtWavePlayer::stop() {
-    ++stops;
-    if (current) {
-        current->stop();
+// A call made from inside another call's wait waits here for the earlier sound to end, or for
+// the time the earlier call waits for it. False when the wait was ended.
+bool QtWavePlayer::waitForTurn() {
+    if (current == nullptr) {
+        return true;
     }
+    const std::shared_ptr<SoundJob> earlier = current->job;
+    return waitHoldingInput(static_cast<int>(current->deadline.remainingTime()),
+                            [&earlier] { return earlier->over.load(); });
 }
 
-// A call made from inside another call's event loop waits here for the earlier sound to end.
-// False when stop() was called or the application quit while waiting.
-bool QtWavePlayer::waitForTurn() {
-    const unsigned stopsAtEntry = stops;
-    while (current && !current->isFinished()) {
-        QEventLoop loop;
-        QObject::connect(current, &SinkPlayback::finished, &loop, &QEventLoop::quit);
-        QObject::connect(current, &QObject::destroyed, &loop, &QEventLoop::quit);
-        if (loop.exec(QEventLoop::ExcludeUserInputEvents) != 0 || !applicationRunning()) {
-            return false;
+SoundWorker* QtWavePlayer::freeWorker() {
+    for (const auto& worker : workers) {
+        if (worker->idle()) {
+            return worker.get();
         }
     }
-    return stops == stopsAtEntry && applicationRunning();
+    if (workers.size() < maxWorkers) {
+        return workers.emplace_back(std::make_unique<SoundWorker>()).get();
+    }
+    return nullptr;
+}
+
+int leaveProcess(int code) {
+    if (!heldByTheServer().empty()) {
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
+    return code;
 }
 
 } // namespace zandor

@@ -6,8 +6,9 @@
 #
 # start_null_sink_server DIR RATE WAV_TIMING
 #   Afterwards PULSE_SERVER and PULSE_CLIENTCONFIG point at the server, DIR/recording.raw grows
-#   with mono signed 16-bit little-endian samples at RATE Hz, and DIR/recording.log holds
-#   "<steady-clock seconds> <bytes so far>" for each block as it arrived ("WAV_TIMING stamp").
+#   with mono signed 16-bit little-endian samples at RATE Hz, DIR/recording.log holds
+#   "<steady-clock seconds> <bytes so far>" for each block as it arrived ("WAV_TIMING stamp"),
+#   and null_sink_server_pid is the server's process id.
 # stop_null_sink_server
 #   Stops the recorder, then the server. Safe to call twice.
 
@@ -15,6 +16,7 @@ null_sink_pids=""
 
 stop_null_sink_server() {
     for pid in $null_sink_pids; do
+        kill -CONT "$pid" 2>/dev/null || true # a test may have stopped it
         kill "$pid" 2>/dev/null || true
     done
     for pid in $null_sink_pids; do
@@ -38,6 +40,7 @@ start_null_sink_server() {
         --load="module-null-sink sink_name=test rate=$rate channels=2" \
         --load="module-native-protocol-unix socket=$dir/native auth-anonymous=1" &
     null_sink_pids="$!"
+    null_sink_server_pid=$!
     tries=0
     until pactl info >/dev/null 2>&1; do
         tries=$((tries + 1))

@@ -1,12 +1,17 @@
 // The wave player through real sound: run-audio-tests.sh records a private PulseAudio null sink,
 // so cases check what was played and when the call returned; then it runs with no server.
 #include "bench/sound_recording.h"
+#include "platform/qt/held_input_wait.h"
 #include "platform/qt/wave_player.h"
 #include "sound_files.h"
 
 #include <QTimer>
 #include <QtTest>
+#include <condition_variable>
+#include <mutex>
 #include <numeric>
+#include <signal.h>
+#include <thread>
 
 using zandor::audiotest::makeTone;
 using zandor::audiotest::Span;
@@ -45,8 +50,11 @@ private slots:
     }
 
     void init() {
-        const bool withoutServer = QByteArray(QTest::currentDataTag()) == "no output device";
-        if (qEnvironmentVariable("ZANDOR_AUDIO_MODE") != (withoutServer ? "no-server" : "server")) {
+        const QByteArray test = QTest::currentTestFunction();
+        const char* needs = QByteArray(QTest::currentDataTag()) == "no output device"  ? "no-server"
+                            : test == "theProgramEndsWhileAStoppedServerHoldsItsSound" ? "stalled"
+                                                                                       : "server";
+        if (qEnvironmentVariable("ZANDOR_AUDIO_MODE") != needs) {
             QSKIP("needs a sound setting of run-audio-tests.sh");
         }
     }
@@ -100,10 +108,10 @@ private slots:
         }
     }
 
-    // stop() ends the sound at once and later calls still play; so does quitting the event loop,
-    // as closing the window does.
-    void stopAndQuitEndTheSound() {
-        QTimer::singleShot(200, [this] { player.stop(); });
+    // Ending the held waits, as closing the window does, ends the sound at once and later calls
+    // still play; so does quitting the event loop.
+    void endingTheWaitsAndQuittingEndTheSound() {
+        QTimer::singleShot(200, [] { zandor::endHeldWaits(); });
         const Call stopped = play(longTone()), next = play(shortTone());
         QVERIFY2(stopped.seconds() < 0.5 && next.seconds() >= 0.3,
                  qPrintable(QString("%1 s, then %2 s").arg(stopped.seconds()).arg(next.seconds())));
@@ -118,7 +126,109 @@ private slots:
         QVERIFY2(quit.seconds() < 0.5, qPrintable(QString("%1 s").arg(quit.seconds())));
     }
 
+    // A server that stops answering (kill -STOP) holds the sound's worker thread, never the
+    // caller's event loop: the call returns in silence after the sound's length and a margin,
+    // ending the held waits still ends a call at once, and calls return at once once the
+    // server holds every worker. When the server answers again, the sound comes back, and
+    // nothing of the abandoned calls is played.
+    void aStoppedServerNeverFreezesTheCaller() {
+        play(shortTone()); // connected to the server
+        Heartbeat heartbeat;
+        StoppedServer server;
+        const Call timedOut = play(longTone());
+        QTimer::singleShot(200, [] { zandor::endHeldWaits(); });
+        const Call ended = play(longTone()), held = play(longTone());
+        const QString calls = QString("calls took %1, %2 and %3 s; the event loop stood still "
+                                      "for %4 s at most")
+                                  .arg(timedOut.seconds())
+                                  .arg(ended.seconds())
+                                  .arg(held.seconds())
+                                  .arg(heartbeat.longestGap());
+        QVERIFY2(heartbeat.longestGap() < 1.0 && timedOut.seconds() >= 0.8 &&
+                     timedOut.seconds() < 5.0 && ended.seconds() < 0.5 && held.seconds() < 0.2,
+                 qPrintable(calls));
+
+        server.resume();
+        const double resumed = steadySeconds();
+        QTest::qWait(500); // the server lets the workers go
+        const Call back = play(shortTone());
+        const auto [spans, message] = heard(timedOut.start, back.returned);
+        QVERIFY2(spans.size() == 1 && spans[0].start > resumed && spans[0].length() > 0.27,
+                 message + QByteArray(" (resumed at ") +
+                     QByteArray::number(resumed - timedOut.start) + " s)");
+    }
+
+    // A server stopped before the first sound and never let go: the call returns in silence,
+    // and the test program still ends, with 0 (run-audio-tests.sh checks).
+    void theProgramEndsWhileAStoppedServerHoldsItsSound() {
+        StoppedServer server(StoppedServer::forGood);
+        QVERIFY(play(longTone()).seconds() < 5.0);
+    }
+
 private:
+    // The sound server stopped with kill -STOP until resume() or the end of the scope. A
+    // watchdog lets it go after 10 s, so that a caller frozen with it fails rather than hangs.
+    class StoppedServer {
+    public:
+        enum Stop { untilResumed, forGood };
+        explicit StoppedServer(Stop stop = untilResumed)
+            : pid(qEnvironmentVariableIntValue("ZANDOR_SERVER_PID")), stop(stop) {
+            QVERIFY(pid > 0);
+            kill(pid, SIGSTOP);
+            watchdog = std::thread([this] {
+                std::unique_lock<std::mutex> lock(mutex);
+                if (!resumed.wait_for(lock, std::chrono::seconds(10), [this] { return done; })) {
+                    kill(pid, SIGCONT);
+                }
+            });
+        }
+        ~StoppedServer() {
+            if (stop == untilResumed) {
+                resume();
+            }
+            {
+                const std::lock_guard<std::mutex> lock(mutex);
+                done = true;
+            }
+            resumed.notify_all();
+            if (watchdog.joinable()) {
+                watchdog.join();
+            }
+        }
+        void resume() {
+            if (pid > 0) {
+                kill(pid, SIGCONT);
+            }
+        }
+
+    private:
+        const pid_t pid;
+        const Stop stop;
+        std::mutex mutex;
+        std::condition_variable resumed;
+        bool done = false;
+        std::thread watchdog;
+    };
+
+    // The longest time between two ticks of a 10 ms timer: how long the event loop stood still.
+    class Heartbeat {
+    public:
+        Heartbeat() {
+            timer.setTimerType(Qt::PreciseTimer);
+            QObject::connect(&timer, &QTimer::timeout, [this] {
+                longest = std::max(longest, steadySeconds() - last);
+                last = steadySeconds();
+            });
+            timer.start(10);
+        }
+        double longestGap() const { return std::max(longest, steadySeconds() - last); }
+
+    private:
+        QTimer timer;
+        double last = steadySeconds();
+        double longest = 0.0;
+    };
+
     Call play(const QString& path) {
         Call call{steadySeconds()};
         player.playSync(path.toStdString());
@@ -132,5 +242,13 @@ private:
     zandor::QtWavePlayer player;
 };
 
-QTEST_GUILESS_MAIN(WavePlayerTest)
+int main(int argc, char* argv[]) {
+    int code = 0;
+    {
+        QCoreApplication app(argc, argv);
+        WavePlayerTest test;
+        code = QTest::qExec(&test, argc, argv);
+    }
+    return zandor::leaveProcess(code);
+}
 #include "wave_player_test.moc"

@@ -4,6 +4,7 @@
 #include "ui/look.h"
 #include "ui/scores_window.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -104,6 +105,15 @@ private slots:
                     QString::number(kFrames.indexOf(img->pixmap().toImage().pixel(1, 1)));
                 seen += seen.endsWith(frame) ? "" : frame;
             };
+            // The run sleeps between its frames: the event loop wakes a few times a frame,
+            // not thousands of times as a loop asking for events again and again would.
+            int wakes = 0;
+            const auto counter =
+                QObject::connect(QAbstractEventDispatcher::instance(),
+                                 &QAbstractEventDispatcher::awake, [&] { ++wakes; });
+            QMetaObject::invokeMethod(dialog->findChild<QTimer*>("Timer1"), "timeout");
+            QObject::disconnect(counter);
+            QVERIFY2(wakes <= 8 * 5, qPrintable(QString("%1 wakes in a run").arg(wakes)));
             look();
             QTimer watch; // the run lets events through between frames, so this sees each one
             QObject::connect(&watch, &QTimer::timeout, look);

@@ -15,8 +15,9 @@ namespace {
 
 using Steps = std::vector<std::string>;
 
-// Logs every change to the window as a line of text, runs a clock that advances at every
-// reading, and runs the test's scripted events in processEvents().
+// Logs every change to the window as a line of text, and runs the test's scripted events one at
+// a time in processEvents() and waitForEvents(). Its clock moves as events are run and sleeps
+// end: a pass over the waiting events takes a millisecond, a sleep ends a millisecond late.
 class FakeView : public ScoresView {
 public:
     Steps log;
@@ -66,18 +67,28 @@ public:
     void setTimerInterval(const std::string& t, int ms) override { record("interval", t, ms); }
     void processEvents() override {
         record("processEvents");
+        advance(0.001);
+        runAnEvent();
+    }
+    // An event waiting wakes the sleep 1/32 second in; otherwise it sleeps the whole time.
+    void waitForEvents(double seconds) override {
+        record("wait", std::lround(seconds * 1000));
+        advance(events.empty() ? seconds + 0.001 : 0.03125);
+        runAnEvent();
+    }
+    double secondsSinceMidnight() const override { return clock; }
+    void showMessage(const std::string& text) override { record("message", text); }
+
+private:
+    void advance(double seconds) { clock = std::fmod(clock + seconds, 86400.0); }
+    void runAnEvent() {
         if (!events.empty()) {
             const std::function<void()> event = std::move(events.front());
             events.pop_front();
             event();
         }
     }
-    double secondsSinceMidnight() const override {
-        return std::exchange(clock, std::fmod(clock + 0.03125, 86400.0));
-    }
-    void showMessage(const std::string& text) override { record("message", text); }
 
-private:
     template <typename... Args>
     void record(const char* what, const Args&... args) {
         std::ostringstream line;
@@ -161,13 +172,18 @@ TEST_F(ScoresDialog, PaintFramesListsRaisedAndTextBoxesSunkenAndSkipsHiddenContr
     EXPECT_TRUE(view.log.empty());
 }
 
-TEST_F(ScoresDialog, AnimationWaitsATenthOfASecondAFrameAndIgnoresTicksDuringARun) {
+// Each frame's wait sleeps until an event comes or its 0.1 second is over: two ticks wake the
+// first wait, which sleeps on for what is left; every later frame is one sleep.
+TEST_F(ScoresDialog, AnimationSleepsATenthOfASecondAFrameAndIgnoresTicksDuringARun) {
     open(true);
     view.clock = 86400.0 - 0.25; // the run crosses midnight
     view.events = {[&] { form.Timer1_Timer(); }, [&] { form.Timer1_Timer(); }};
+    view.log.clear();
     form.Timer1_Timer();
     EXPECT_EQ(view.frames, kRun);
-    EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "processEvents"), 8 * 3);
+    Steps sleeps = {"wait 100", "wait 69", "wait 38"};
+    sleeps.insert(sleeps.end(), 7, "wait 100");
+    EXPECT_EQ(view.log, sleeps);
     form.Timer1_Timer();
     EXPECT_EQ(view.frames, kRun + kRun);
 }
