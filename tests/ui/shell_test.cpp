@@ -2,6 +2,7 @@
 // saved on closing, the high-score offer on closing, the menu commands that open dialogs and the
 // help, and closing the splash.
 #include "shell/startup.h"
+#include "shell/window_place.h"
 #include "test_window.h"
 #include "ui/look.h"
 
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTimer>
 #include <functional>
@@ -65,6 +67,30 @@ private slots:
         QTest::newRow("absurd") << QStringList{"3e9", "-3e9", "10", "9000"} << designed;
         QTest::newRow("off every screen")
             << QStringList{"-60000", "150000", "11250", "9000"} << QRect(67, 67, 750, 600);
+        QTest::newRow("title bar above every screen")
+            << QStringList{"3000", "-600", "11250", "9000"} << QRect(67, 67, 750, 600);
+        // A damaged file: the window fits the screen's area, so it can be seen and moved.
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QTest::newRow("beyond the screen")
+            << QStringList{"3000", "2400", "300000", "300000"} << area;
+        QTest::newRow("wider than the screen") << QStringList{"3000", "2400", "300000", "9000"}
+                                               << QRect(area.left(), 160, area.width(), 600);
+    }
+
+    void sizeFitsTheScreenItLandsOn_data() {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("fitted");
+        QTest::newRow("second screen") << QRect(1100, 50, 2000, 400) << QRect(1024, 50, 800, 400);
+        QTest::newRow("screen smaller than the design")
+            << QRect(1100, 50, 900, 900) << QRect(1024, 0, 800, 530);
+        QTest::newRow("fits") << QRect(1100, 50, 600, 400) << QRect(1100, 50, 600, 400);
+    }
+
+    void sizeFitsTheScreenItLandsOn() {
+        QFETCH(QRect, frame);
+        QFETCH(QRect, fitted);
+        const QList<QRect> areas{QRect(0, 0, 1024, 768), QRect(1024, 0, 800, 500)};
+        QCOMPARE(fitToArea(frame, QSize(700, 530), areas), fitted);
     }
 
     void placeComesBackFromTheSettings() {
