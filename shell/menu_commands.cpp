@@ -24,6 +24,8 @@ MenuCommands::MenuCommands(Parts parts) : parts_(std::move(parts)) {
     connect(&parts_.form, &Form1::helpAboutClicked, this, &MenuCommands::mnuHelpAbout_Click);
 }
 
+MenuCommands::~MenuCommands() = default;
+
 void MenuCommands::score_Click() {
     // The score is not looked at when only viewing.
     parts_.scores.ShowHighScores(0, kHighScoreTitle, parts_.highScoreFile.toStdString(), true);
@@ -64,7 +66,7 @@ void MenuCommands::mnuHelpContents_Click() {
         return;
     }
     if (help_ == nullptr) {
-        help_ = new ui::HelpWindow(&parts_.form);
+        help_ = std::make_unique<ui::HelpWindow>();
     }
     help_->showContents(parts_.helpFile);
 }

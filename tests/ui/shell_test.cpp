@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 
 using namespace zandor;
@@ -39,6 +40,15 @@ QString modalOpenedBy(
     poll.start(5);
     action();
     return seen;
+}
+
+QWidget* helpWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == "helpWindow") {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -199,23 +209,30 @@ private slots:
     void helpContents() {
         QFETCH(QString, helpFile);
         QFETCH(QString, message);
-        test::TestWindow window;
-        MenuCommands menus({window.form, window.scores, window.iniFile(), window.printer,
-                            window.pictures, window.launcher, helpFile});
-        QString seen;
-        QTimer::singleShot(0, &window.form, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                seen = QString("%1|%2|%3").arg(box->icon()).arg(box->windowTitle(), box->text());
-                box->accept();
+        {
+            test::TestWindow window;
+            MenuCommands menus({window.form, window.scores, window.iniFile(), window.printer,
+                                window.pictures, window.launcher, helpFile});
+            QString seen;
+            QTimer::singleShot(0, &window.form, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    seen =
+                        QString("%1|%2|%3").arg(box->icon()).arg(box->windowTitle(), box->text());
+                    box->accept();
+                }
+            });
+            menus.mnuHelpContents_Click();
+            QCOMPARE(seen, message);
+            QWidget* help = helpWindow();
+            QCOMPARE(help != nullptr && help->isVisible(), message.isEmpty());
+            if (help != nullptr) {
+                QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains("Contents"));
+                // A window of its own, so the keyboard goes back to the game when it is clicked.
+                QVERIFY(help->parentWidget() == nullptr);
+                QVERIFY(help->windowHandle()->transientParent() == nullptr);
             }
-        });
-        menus.mnuHelpContents_Click();
-        QCOMPARE(seen, message);
-        auto* help = window.form.findChild<QWidget*>("helpWindow");
-        QCOMPARE(help != nullptr && help->isVisible(), message.isEmpty());
-        if (help != nullptr) {
-            QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains("Contents"));
         }
+        QVERIFY(helpWindow() == nullptr); // gone with the commands that made it
     }
 
     void closingTheSplashRunsTheShutDownWithoutTheWindow() {
