@@ -1,6 +1,7 @@
 // The program's life around the main window, offscreen: its place restored from the settings and
 // saved on closing, the high-score offer on closing, the menu commands that open dialogs and the
 // help, and closing the splash.
+#include "modal_closer.h"
 #include "shell/startup.h"
 #include "shell/window_place.h"
 #include "test_window.h"
@@ -185,6 +186,8 @@ private slots:
             [&](QDialog* dialog) {
                 if (auto* print = qobject_cast<QPrintDialog*>(dialog)) {
                     dialogPrinter = print->printer();
+                } else {
+                    QVERIFY(test::offersTitleAndCloseOnly(dialog)); // fixed-size: ours
                 }
             });
         QCOMPARE(seen, opened); // the last window seen: cancelling says nothing
