@@ -47,6 +47,8 @@ dpkg-dev
 fakeroot
 file
 man-db
+weston
+qt6-wayland
 "
 
 missing=""
