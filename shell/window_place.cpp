@@ -92,18 +92,19 @@ void writeWindowPlace(QSettings& settings, const QRect& outerPixels) {
 void restoreWindowPlace(QSettings& settings, ui::Form1& form) {
     const WindowPlace place = readWindowPlace(settings);
     const auto pixels = [](float twips) { return qRound(twips / ui::kTwipsPerPixel); };
-    QRect frame(QPoint(pixels(place.left), pixels(place.top)), form.size());
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const bool known = placeIsKnown(); // else the size is fitted to the primary screen
+    QRect frame(known ? QPoint(pixels(place.left), pixels(place.top))
+                      : primary->availableGeometry().topLeft(),
+                form.size());
     if (place.width && place.height) {
         frame.setSize(QSize(pixels(*place.width), pixels(*place.height)));
     }
-    if (placeIsKnown()) {
-        frame = keepOnAScreen(frame, screenAreas(&QScreen::geometry),
-                              QGuiApplication::primaryScreen()->geometry());
-    } else {
-        frame.moveTopLeft(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+    if (known) {
+        frame = keepOnAScreen(frame, screenAreas(&QScreen::geometry), primary->geometry());
     }
     frame = fitToArea(frame, form.size(), screenAreas(&QScreen::availableGeometry));
-    if (placeIsKnown()) {
+    if (known) {
         form.move(frame.topLeft());
     }
     if (place.width && place.height) {
@@ -131,8 +132,9 @@ QRect fitToArea(const QRect& frame, const QSize& smallest, const QList<QRect>& a
         const QRect common = area.intersected(frame);
         return common.isEmpty() ? 0LL : qint64(common.width()) * common.height();
     };
-    const QRect area = *std::max_element(areas.begin(), areas.end(),
-                                         [&](auto& a, auto& b) { return overlap(a) < overlap(b); });
+    const QRect area =
+        *std::max_element(areas.begin(), areas.end(),
+                          [&](const QRect& a, const QRect& b) { return overlap(a) < overlap(b); });
     int left = frame.left(), top = frame.top(), width = frame.width(), height = frame.height();
     fitSide(left, width, area.left(), area.width(), smallest.width());
     fitSide(top, height, area.top(), area.height(), smallest.height());
