@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <functional>
+#include <memory>
 
 using namespace zandor;
 
@@ -212,29 +213,28 @@ private slots:
     void helpContents() {
         QFETCH(QString, helpFile);
         QFETCH(QString, message);
-        {
-            test::TestWindow window;
-            MenuCommands menus({window.form, window.scores, window.iniFile(), window.printer,
+        test::TestWindow window;
+        auto menus = std::make_unique<MenuCommands>(
+            MenuCommands::Parts{window.form, window.scores, window.iniFile(), window.printer,
                                 window.pictures, window.launcher, helpFile});
-            QString seen;
-            QTimer::singleShot(0, &window.form, [&] {
-                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                    seen =
-                        QString("%1|%2|%3").arg(box->icon()).arg(box->windowTitle(), box->text());
-                    box->accept();
-                }
-            });
-            menus.mnuHelpContents_Click();
-            QCOMPARE(seen, message);
-            QWidget* help = helpWindow();
-            QCOMPARE(help != nullptr && help->isVisible(), message.isEmpty());
-            if (help != nullptr) {
-                QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains("Contents"));
-                // A window of its own, so the keyboard goes back to the game when it is clicked.
-                QVERIFY(help->parentWidget() == nullptr);
-                QVERIFY(help->windowHandle()->transientParent() == nullptr);
+        QString seen;
+        QTimer::singleShot(0, &window.form, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                seen = QString("%1|%2|%3").arg(box->icon()).arg(box->windowTitle(), box->text());
+                box->accept();
             }
+        });
+        menus->mnuHelpContents_Click();
+        QCOMPARE(seen, message);
+        QWidget* help = helpWindow();
+        QCOMPARE(help != nullptr && help->isVisible(), message.isEmpty());
+        if (help != nullptr) {
+            QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains("Contents"));
+            // A window of its own, so the keyboard goes back to the game when it is clicked.
+            QVERIFY(help->parentWidget() == nullptr);
+            QVERIFY(help->windowHandle()->transientParent() == nullptr);
         }
+        menus.reset();
         QVERIFY(helpWindow() == nullptr); // gone with the commands that made it
     }
 
