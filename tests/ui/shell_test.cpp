@@ -145,6 +145,7 @@ private slots:
         for (const char* key : kPlaceKeys) {
             window.settings.setValue(QString("Settings/") + key, "1500");
         }
+        window.menus.mnuHelpContents_Click(); // a window of its own, closed with the program
         window.form.setWindowState(state);
         QTest::qWait(20);
         const QRect placed = window.form.frameGeometry();
@@ -155,6 +156,7 @@ private slots:
         QCOMPARE(opened, offered.isEmpty() ? QString() : QString("frmScores|PembyBingo"));
         QCOMPARE(score, offered);
         QVERIFY(window.controller.unloaded() && !window.form.isVisible());
+        QVERIFY(!helpWindow()->isVisible());
         const QRect frame = state == Qt::WindowMinimized ? QRect(100, 100, 100, 100) : placed;
         const int expected[] = {frame.left(), frame.top(), frame.width(), frame.height()};
         for (int i = 0; i < 4; ++i) {
