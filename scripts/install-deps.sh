@@ -50,6 +50,8 @@ man-db
 sox
 valgrind
 git
+weston
+qt6-wayland
 "
 
 missing=""

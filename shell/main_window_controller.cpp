@@ -4,25 +4,10 @@
 #include "platform/qt/held_input_wait.h"
 #include "shell/window_place.h"
 #include "ui/form1.h"
-#include "ui/twips.h"
 
 #include <QApplication>
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace zandor {
-
-namespace {
-
-QList<QRect> screenAreas() {
-    QList<QRect> areas;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        areas << screen->geometry();
-    }
-    return areas;
-}
-
-} // namespace
 
 MainWindowController::MainWindowController(ui::Form1& form, Parts parts)
     : form_(form), parts_(std::move(parts)),
@@ -57,20 +42,7 @@ void MainWindowController::run(Handler handler) {
 }
 
 void MainWindowController::Form_Load() {
-    const WindowPlace place = readWindowPlace(parts_.settings);
-    QRect frame(
-        QPoint(qRound(place.left / ui::kTwipsPerPixel), qRound(place.top / ui::kTwipsPerPixel)),
-        form_.size());
-    if (place.width && place.height) {
-        frame.setSize(QSize(qRound(*place.width / ui::kTwipsPerPixel),
-                            qRound(*place.height / ui::kTwipsPerPixel)));
-    }
-    QScreen* primary = QGuiApplication::primaryScreen();
-    frame = keepOnAScreen(frame, screenAreas(), primary->geometry());
-    form_.move(frame.topLeft());
-    if (place.width && place.height) {
-        form_.setOuterSize(frame.size());
-    }
+    restoreWindowPlace(parts_.settings, form_);
     game_.loadStartingState();
 }
 

@@ -6,10 +6,10 @@
 #include "ui/about_dialog.h"
 #include "ui/form1.h"
 #include "ui/help_window.h"
+#include "ui/message_box.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
 
@@ -35,6 +35,8 @@ MenuCommands::MenuCommands(Parts parts) : parts_(std::move(parts)) {
     connect(&parts_.form, &Form1::helpAboutClicked, this,
             unlessClosing(&MenuCommands::mnuHelpAbout_Click));
 }
+
+MenuCommands::~MenuCommands() = default;
 
 void MenuCommands::score_Click() {
     // The score is not looked at when only viewing.
@@ -64,16 +66,12 @@ void MenuCommands::mnuHelpContents_Click() {
     // No help file set, or one that is missing or cannot be read: there is no help to show.
     const QFileInfo help(parts_.helpFile);
     if (!help.isFile() || !help.isReadable()) {
-        QMessageBox box(QMessageBox::Information, parts_.form.windowTitle(),
-                        "Unable to display Help Contents. There is no Help associated with this "
-                        "project.",
-                        QMessageBox::Ok, &parts_.form);
-        box.setObjectName("messageBox");
-        box.exec();
+        ui::showInformation(&parts_.form, "Unable to display Help Contents. There is no Help "
+                                          "associated with this project.");
         return;
     }
     if (help_ == nullptr) {
-        help_ = new ui::HelpWindow(&parts_.form);
+        help_ = std::make_unique<ui::HelpWindow>();
     }
     help_->showContents(parts_.helpFile);
 }

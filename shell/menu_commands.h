@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 
 namespace zandor {
 
@@ -33,6 +34,7 @@ public:
     };
 
     explicit MenuCommands(Parts parts);
+    ~MenuCommands() override;
 
     void score_Click();
     void scorebutton_Click();
@@ -42,7 +44,9 @@ public:
 
 private:
     Parts parts_;
-    ui::HelpWindow* help_ = nullptr; // made when first asked for; the main window owns it
+    // Made when first asked for. A window of its own, not the main window's: a compositor that
+    // gives the keyboard to a window's last child would otherwise keep it in the help.
+    std::unique_ptr<ui::HelpWindow> help_;
 };
 
 } // namespace zandor

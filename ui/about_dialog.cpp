@@ -61,10 +61,8 @@ frmAbout::frmAbout(const Pictures& pictures, SystemInfoLauncher& launcher, QWidg
     : QDialog(owner), launcher_(launcher) {
     setObjectName("frmAbout");
     setWindowTitle("About Zandor Bingo");
-    // A fixed dialog border with a title and a close box: nothing to minimise or maximise, and
-    // no system menu, which on Windows also leaves the title bar without an icon.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // No system menu either, which on Windows also leaves the title bar without an icon.
+    setWindowFlags(kFixedDialogFlags);
     // X11 window managers show the application's icon when a window has none of its own; a
     // clear one leaves the title bar as bare as the window manager allows.
     QPixmap clear(16, 16);

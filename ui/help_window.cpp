@@ -6,7 +6,7 @@
 
 namespace zandor::ui {
 
-HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
+HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
     setObjectName("helpWindow");
     setWindowTitle("Zandor Bingo Help");
     auto* layout = new QVBoxLayout(this);

@@ -10,7 +10,7 @@ namespace zandor::ui {
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit HelpWindow(QWidget* owner);
+    HelpWindow();
 
     // Opens the help file at its contents (its top) and brings the window to the front.
     void showContents(const QString& helpFile);

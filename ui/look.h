@@ -17,6 +17,13 @@ constexpr Rgb kYellow = 0xFFFF00;
 constexpr Rgb kLightGrey = 0xC0C0C0;
 constexpr double kDefaultPointSize = 8.25;
 
+// The frame of a fixed-size dialog (the About box, the winner's card, the high scores, the
+// messages): a title and a close box only. Minimising one would hide it while the window it
+// holds stays blocked, and there is nothing to maximise.
+constexpr Qt::WindowFlags kFixedDialogFlags = Qt::Dialog | Qt::CustomizeWindowHint |
+                                              Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                              Qt::MSWindowsFixedSizeDialogHint;
+
 // Application-wide settings of the game's look, made before its first window: the Fusion
 // style, compact and alike on every desktop, with its light colours whatever the desktop's
 // theme, and the menu bar kept inside the window, where the fixed layout has room for it (a

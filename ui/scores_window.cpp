@@ -42,9 +42,7 @@ ScoresForm::ScoresForm(Module2& store, const Pictures& pictures, QWidget* owner)
                                                       {"Image3", pictures.bannerFrame(2)}} {
     setObjectName("frmScores");
     setWindowTitle("High Scores");
-    // A fixed dialog border: a title and a close box, nothing to minimise or maximise.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(kFixedDialogFlags);
     setFixedSize(px(kClientWidth), px(kClientHeight));
     setFont(designFont(font(), kDefaultPointSize, true));
     fixColours(this, kLightGrey, kBlack);

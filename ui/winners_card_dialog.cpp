@@ -23,9 +23,7 @@ constexpr double kWinnerPointSize = 13.5;
 frmWinnersCard::frmWinnersCard(QWidget* owner) : QDialog(owner) {
     setObjectName("frmWinnersCard");
     setWindowTitle("The Winners Card");
-    // A fixed dialog border: a title and a close box, nothing to minimise or maximise.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(kFixedDialogFlags);
     setFixedSize(px(kClientWidth), px(kClientHeight));
     setFont(designFont(font(), kDefaultPointSize, false));
     fixColours(this, kLightYellow, kBlack);

@@ -176,6 +176,7 @@ private slots:
 
         const GameState& state = table.state();
         QCOMPARE(closer.messages.size() + closer.winnersCards.size(), 1);
+        QCOMPARE(closer.moreThanTitleAndClose, QStringList());
         if (state.whowon == "you") {
             QCOMPARE(closer.messages[0],
                      QString("We have a winner and it was you, Your Balance is now $%1")

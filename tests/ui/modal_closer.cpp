@@ -11,6 +11,13 @@
 
 namespace zandor::test {
 
+bool offersTitleAndCloseOnly(const QWidget* dialog) {
+    const Qt::WindowFlags flags = dialog->windowFlags();
+    return flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint) &&
+           !(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+}
+
 ModalCloser::ModalCloser() {
     connect(&poll_, &QTimer::timeout, this, &ModalCloser::closeActiveModal);
     poll_.start(5);
@@ -18,6 +25,9 @@ ModalCloser::ModalCloser() {
 
 void ModalCloser::closeActiveModal() {
     QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && !offersTitleAndCloseOnly(modal)) {
+        moreThanTitleAndClose << modal->objectName();
+    }
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         messages << box->text();
         box->button(QMessageBox::Ok)->click();

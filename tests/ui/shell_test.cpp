@@ -2,7 +2,9 @@
 // saved on closing, the high-score offer on closing, the menu commands that open dialogs and the
 // help, and closing the splash.
 #include "program_info.h"
+#include "modal_closer.h"
 #include "shell/startup.h"
+#include "shell/window_place.h"
 #include "test_window.h"
 #include "ui/look.h"
 
@@ -12,9 +14,12 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
+#include <memory>
 
 using namespace zandor;
 
@@ -50,6 +55,15 @@ void give(const test::TestWindow& window, const QString& command) {
     }
 }
 
+QWidget* helpWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == "helpWindow") {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 class ShellTest : public QObject {
@@ -76,6 +90,30 @@ private slots:
         QTest::newRow("absurd") << QStringList{"3e9", "-3e9", "10", "9000"} << designed;
         QTest::newRow("off every screen")
             << QStringList{"-60000", "150000", "11250", "9000"} << QRect(67, 67, 750, 600);
+        QTest::newRow("title bar above every screen")
+            << QStringList{"3000", "-600", "11250", "9000"} << QRect(67, 67, 750, 600);
+        // A damaged file: the window fits the screen's area, so it can be seen and moved.
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QTest::newRow("beyond the screen")
+            << QStringList{"3000", "2400", "300000", "300000"} << area;
+        QTest::newRow("wider than the screen") << QStringList{"3000", "2400", "300000", "9000"}
+                                               << QRect(area.left(), 160, area.width(), 600);
+    }
+
+    void sizeFitsTheScreenItLandsOn_data() {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("fitted");
+        QTest::newRow("second screen") << QRect(1100, 50, 2000, 400) << QRect(1024, 50, 800, 400);
+        QTest::newRow("screen smaller than the design")
+            << QRect(1100, 50, 900, 900) << QRect(1024, 0, 800, 530);
+        QTest::newRow("fits") << QRect(1100, 50, 600, 400) << QRect(1100, 50, 600, 400);
+    }
+
+    void sizeFitsTheScreenItLandsOn() {
+        QFETCH(QRect, frame);
+        QFETCH(QRect, fitted);
+        const QList<QRect> areas{QRect(0, 0, 1024, 768), QRect(1024, 0, 800, 500)};
+        QCOMPARE(fitToArea(frame, QSize(700, 530), areas), fitted);
     }
 
     void placeComesBackFromTheSettings() {
@@ -118,6 +156,7 @@ private slots:
         for (const char* key : kPlaceKeys) {
             window.settings.setValue(QString("Settings/") + key, "1500");
         }
+        window.menus.mnuHelpContents_Click(); // a window of its own, closed with the program
         window.form.setWindowState(state);
         QTest::qWait(20);
         const QRect placed = window.form.frameGeometry();
@@ -128,6 +167,7 @@ private slots:
         QCOMPARE(opened, offered.isEmpty() ? QString() : QString("frmScores|PembyBingo"));
         QCOMPARE(score, offered);
         QVERIFY(window.controller.unloaded() && !window.form.isVisible());
+        QVERIFY(!helpWindow()->isVisible());
         const QRect frame = state == Qt::WindowMinimized ? QRect(100, 100, 100, 100) : placed;
         const int expected[] = {frame.left(), frame.top(), frame.width(), frame.height()};
         for (int i = 0; i < 4; ++i) {
@@ -149,12 +189,13 @@ private slots:
         const QString command = QTest::currentDataTag();
         test::TestWindow window;
         QPrinter* dialogPrinter = nullptr;
-        const auto notePrinter = [&](QDialog* dialog) {
+        const QString seen = modalOpenedBy([&] { give(window, command); }, [&](QDialog* dialog) {
             if (auto* print = qobject_cast<QPrintDialog*>(dialog)) {
                 dialogPrinter = print->printer();
+            } else {
+                QVERIFY(test::offersTitleAndCloseOnly(dialog)); // fixed-size: ours
             }
-        };
-        const QString seen = modalOpenedBy([&] { give(window, command); }, notePrinter);
+        });
         QCOMPARE(seen, opened); // the last window seen: cancelling says nothing
         if (command == "mnuFilePageSetup") {
             QCOMPARE(dialogPrinter, &window.printer.printer()); // the one printing uses
@@ -204,8 +245,9 @@ private slots:
         QFETCH(QString, helpFile);
         QFETCH(QString, message);
         test::TestWindow window;
-        MenuCommands menus({window.form, window.controller, window.scores, window.iniFile(),
-                            window.printer, window.pictures, window.launcher, helpFile});
+        auto menus = std::make_unique<MenuCommands>(
+            MenuCommands::Parts{window.form, window.controller, window.scores, window.iniFile(),
+                                window.printer, window.pictures, window.launcher, helpFile});
         QString seen;
         QTimer::singleShot(0, &window.form, [&] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -213,13 +255,18 @@ private slots:
                 box->accept();
             }
         });
-        menus.mnuHelpContents_Click();
+        menus->mnuHelpContents_Click();
         QCOMPARE(seen, message);
-        auto* help = window.form.findChild<QWidget*>("helpWindow");
+        QWidget* help = helpWindow();
         QCOMPARE(help != nullptr && help->isVisible(), message.isEmpty());
         if (help != nullptr) {
             QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains("Contents"));
+            // A window of its own, so the keyboard goes back to the game when it is clicked.
+            QVERIFY(help->parentWidget() == nullptr);
+            QVERIFY(help->windowHandle()->transientParent() == nullptr);
         }
+        menus.reset();
+        QVERIFY(helpWindow() == nullptr); // gone with the commands that made it
     }
 
     void closingTheSplashRunsTheShutDownWithoutTheWindow() {
