@@ -12,7 +12,7 @@ if [ ! -x "$timing" ]; then
     exit 1
 fi
 
-. "$root/tests/audio/null-sink-server.sh"
+. "$root/tests/support/null-sink-server.sh"
 work=$(mktemp -d)
 trap 'stop_null_sink_server; rm -rf "$work"' EXIT
 trap 'exit 1' INT TERM

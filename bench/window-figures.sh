@@ -18,7 +18,7 @@ for program in "$bench" "$timing"; do
     fi
 done
 
-. "$root/tests/audio/null-sink-server.sh"
+. "$root/tests/support/null-sink-server.sh"
 work=$(mktemp -d)
 xvfb=""
 trap 'stop_null_sink_server; [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT

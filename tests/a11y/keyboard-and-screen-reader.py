@@ -21,7 +21,7 @@ import sys
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "e2e"))
+sys.path.insert(0, os.path.join(HERE, "..", "support"))
 from xsession import Failure, Session, run_steps  # noqa: E402
 
 CALL = re.compile(r"^[BINGO] \d{1,2}$")

@@ -13,7 +13,7 @@ if ! command -v pulseaudio >/dev/null || ! command -v parecord >/dev/null; then
     exit 77
 fi
 
-. "$here/null-sink-server.sh"
+. "$here/../support/null-sink-server.sh"
 work=$(mktemp -d)
 trap 'stop_null_sink_server; rm -rf "$work"' EXIT
 trap 'exit 1' INT TERM

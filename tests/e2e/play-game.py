@@ -9,11 +9,12 @@ shows the winner's card at its place; then a game closed through the window mana
 middle (exit code 0). Second run: File, Exit (exit code 0). Exits 77 (skipped) when Xvfb is not
 installed.
 """
+import os
 import sys
 import time
 
-sys.path.insert(0, __import__("os").path.dirname(__import__("os").path.abspath(__file__)))
-from xsession import Failure, Session, run_steps  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from xsession import Failure, Session, expect, run_steps  # noqa: E402
 
 WHITE, RED = 0xFFFFFF, 0xFF0000
 CARD_FRAMES = {"GAME1": (32, 256), "Game2": (216, 256), "Game3": (396, 256)}
@@ -71,11 +72,6 @@ class Player:
 
     def start(self):
         self.s.click(368 + 18, 36 + 18)
-
-
-def expect(condition, reason):
-    if not condition:
-        raise Failure(reason)
 
 
 def double_click_marks_once(s, p):

@@ -16,13 +16,15 @@ import subprocess
 import sys
 import time
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xsession import Failure, Session, run_steps  # noqa: E402
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "support"))
+from xsession import (LOW_TABLE, Failure, Session, expect, read,  # noqa: E402
+                      run_steps, settings_path, write)
 
 
 def script(name):
     """Another end-to-end script of this folder, for its helpers."""
-    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), name)
+    path = os.path.join(HERE, name)
     spec = importlib.util.spec_from_file_location(name.replace("-", "_")[:-3], path)
     module = importlib.util.module_from_spec(spec)
     spec.loader.exec_module(module)
@@ -30,8 +32,6 @@ def script(name):
 
 
 Player = script("play-game.py").Player
-closing = script("start-and-close.py")
-expect, write, read = closing.expect, closing.write, closing.read
 
 SOCKET = "wayland-zandor"  # inside the session's private runtime folder
 LIGHT_BLUE = 0x8080FF  # Frame1, 28 pixels right of and 20 below the client area's corner
@@ -118,8 +118,8 @@ def play_and_close(binary):
     try:
         s.start_weston()
         # The place an X11 session stored; no size yet.
-        write(closing.settings_path(s), "[Settings]\nMainLeft=3000\nMainTop=2400\n")
-        write(os.path.join(s.folder, "MYGAME.INI"), closing.LOW_TABLE)
+        write(settings_path(s), "[Settings]\nMainLeft=3000\nMainTop=2400\n")
+        write(os.path.join(s.folder, "MYGAME.INI"), LOW_TABLE)
         s.start_program()
         p = Player(s)
         start = s.shot()
@@ -151,7 +151,7 @@ def play_and_close(binary):
         table = read(os.path.join(s.folder, "MYGAME.INI"))
         expect(";Wayland" in table and "=60;Wayland" not in table,
                f"no entry for a played game was stored:\n{table}")
-        stored = read(closing.settings_path(s))
+        stored = read(settings_path(s))
         expect("MainLeft=3000\n" in stored and "MainTop=2400\n" in stored,
                f"the place stored under X11 was changed:\n{stored}")
         expect("MainWidth=" in stored and "MainHeight=" in stored,

@@ -12,8 +12,8 @@ import shutil
 import subprocess
 import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xsession import Failure, Session, Shot  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from xsession import Failure, Session, Shot, expect  # noqa: E402
 
 CARD_FRAMES = {"GAME1": (32, 256), "Game2": (216, 256), "Game3": (396, 256)}
 # Each card cell: frame, column, row and top left corner in client coordinates.
@@ -28,11 +28,6 @@ PRINTER = "TestPDF"
 
 class Skip(Exception):
     pass
-
-
-def expect(condition, reason):
-    if not condition:
-        raise Failure(reason)
 
 
 def run(*argv):

@@ -20,8 +20,8 @@ import subprocess
 import sys
 import tempfile
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xsession import Failure, Session, run_steps  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from xsession import Failure, Session, expect, run_steps  # noqa: E402
 
 WHITE, YELLOW, LIGHT_BLUE, LIGHT_YELLOW = 0xFFFFFF, 0xFFFF00, 0x8080FF, 0xFFFF80
 FACE = 0xEFEFEF  # the window's light face
@@ -44,11 +44,6 @@ CONTROLS = [
 RMSE_LIMIT = 0.05
 PICTURE_LIMIT = 1.0  # mean difference (0-255) of a picture drawn pixel for pixel
 ICON_LIMIT = 4.0  # the same for an icon, which may be drawn from SVG at run time
-
-
-def expect(condition, reason):
-    if not condition:
-        raise Failure(reason)
 
 
 def px(twips):

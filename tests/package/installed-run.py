@@ -27,13 +27,12 @@ import subprocess
 import sys
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from xsession import NEEDED_TOOLS, Failure, Session  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from xsession import LOW_TABLE, NEEDED_TOOLS, Failure, Session  # noqa: E402
 
 BACKGROUND = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets",
                           "pictures", "background.png")
 BALLS = (580, 335, 670, 440)  # the background's bingo balls: left, top, right, bottom
-LOW_TABLE = "[HiScores]\n" + "".join(f"Score{i}={10 - i};Low {i}\n" for i in range(1, 6))
 
 
 def desktop_entry(path):

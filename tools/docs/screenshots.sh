@@ -11,7 +11,7 @@ if [ $# -ne 1 ] || [ ! -x "$1/zandor-bingo" ]; then
 fi
 root=$(cd "$(dirname "$0")/../.." && pwd)
 mkdir -p "$root/docs/screenshots"
-exec python3 - "$1/zandor-bingo" "$root/docs/screenshots" "$root/tests/e2e" <<'EOF'
+exec python3 - "$1/zandor-bingo" "$root/docs/screenshots" "$root/tests/support" <<'EOF'
 import os
 import sys
 import time

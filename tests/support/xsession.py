@@ -1,10 +1,13 @@
 """A private X display with a window manager for running Zandor Bingo as a player would.
 
-Shared by the end-to-end test and the screenshot script: starts Xvfb and openbox, starts the
-program from a copy in a temporary folder with its own home and no sound server, finds its
-windows, clicks, types and reads pixels. Everything started here is stopped by close().
+Shared by the end-to-end, accessibility and package tests and the screenshot script: starts
+Xvfb and openbox, starts the program from a copy in a temporary folder with its own home and no
+sound server, finds its windows, clicks, types and reads pixels. Everything started here is
+stopped by close(). Also the few things those scripts check alike: the stored settings and the
+high-score dialog's entry.
 """
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -19,7 +22,26 @@ class Failure(Exception):
     pass
 
 
+# A high-score table that any balance above $9 beats.
+LOW_TABLE = "[HiScores]\n" + "".join(f"Score{i}={10 - i};Low {i}\n" for i in range(1, 6))
+
 NEEDED_TOOLS = ("openbox", "xdotool", "wmctrl", "xprop", "xwininfo", "import", "convert")
+
+
+def expect(condition, reason):
+    if not condition:
+        raise Failure(reason)
+
+
+def write(path, text):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w") as f:
+        f.write(text)
+
+
+def read(path):
+    with open(path) as f:
+        return f.read()
 
 
 def run_steps(doc, steps):
@@ -332,3 +354,23 @@ class Shot:
             return None
         i = (y * self.width + x) * 3
         return (self.raw[i] << 16) | (self.raw[i + 1] << 8) | self.raw[i + 2]
+
+
+def settings_path(s):
+    return os.path.join(s.env["XDG_CONFIG_HOME"], "Zandor Bingo", "Zandor Bingo.conf")
+
+
+def stored_place(s):
+    """The window's place and size in the settings, as numbers by key."""
+    return {key: float(value) for key, value in
+            re.findall(r"^(Main\w+)=(\S+)$", read(settings_path(s)), re.MULTILINE)}
+
+
+def enter_name_and_close(s, name):
+    """Answers the high-score dialog: the name, Enter to store it, Enter to close."""
+    dialog = s.wait_dialog(10)
+    expect(s.title(dialog) == "PembyBingo", f"the dialog is titled {s.title(dialog)!r}")
+    s.keys(dialog, *list(name.replace(" ", "")))
+    s.keys(dialog, "Return")
+    expect(s.running(), "the program ended before the entry dialog was closed")
+    s.keys(dialog, "Return")
