@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
+#include <QRegularExpression>
 #include <QSlider>
 
 using namespace zandor;
@@ -133,15 +134,22 @@ private slots:
         QVERIFY(table.widget<QAbstractButton>("sel0_1")->isChecked());
     }
 
-    void printingToAFileSaysWhereEachPrintWent() {
+    void pageSetupsChoiceReachesEachPrintWhichSaysWhereItWent() {
         Table table;
         const QString path = table.folder.filePath("cards.pdf");
-        // Page Setup with "Print to file" and a file name, as a player fills it in.
+        // Page Setup with "Print to file", a file name and landscape pages, as a player fills
+        // it in (the page's orientation is in the dialog's printer properties).
         QTimer::singleShot(0, &table.form, [&] {
             auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
             auto* printers = dialog->findChild<QComboBox*>("printers");
             printers->setCurrentIndex(printers->count() - 1); // Print to File (PDF)
             dialog->findChild<QLineEdit*>("filename")->setText(path);
+            QTimer::singleShot(0, dialog, [] { // its Properties: landscape, OK
+                QWidget* properties = QApplication::activeModalWidget();
+                properties->findChild<QAbstractButton*>("landscape")->click();
+                qobject_cast<QDialog*>(properties)->accept();
+            });
+            dialog->findChild<QAbstractButton*>("properties")->click();
             dialog->accept();
         });
         table.form.findChild<QAction*>("mnuFilePageSetup")->trigger();
@@ -153,7 +161,12 @@ private slots:
             QCOMPARE(closer.messages.back(),
                      "Page Setup prints to a file, so the cards were saved as " + path);
         }
-        QVERIFY(QFileInfo(path).size() > 1000);
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.size() > 1000);
+        const QRegularExpression box("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]");
+        const QRegularExpressionMatch page = box.match(QString::fromLatin1(pdf.readAll()));
+        QVERIFY2(page.hasMatch(), "the PDF has no page size");
+        QVERIFY2(page.captured(1).toDouble() > page.captured(2).toDouble(), "not landscape");
     }
 
     void wholeGamesEndInTheChoosingState_data() {
