@@ -1,8 +1,8 @@
 // The program's life around the main window, offscreen: its place restored from the settings and
 // saved on closing, the high-score offer on closing, the menu commands that open dialogs and the
 // help, and closing the splash.
-#include "program_info.h"
 #include "modal_closer.h"
+#include "program_info.h"
 #include "shell/startup.h"
 #include "shell/window_place.h"
 #include "test_window.h"
@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QScreen>
+#include <QSlider>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QWindow>
@@ -136,9 +137,13 @@ private slots:
     void closingOffersTheBalanceAndSavesThePlace_data() {
         QTest::addColumn<QString>("table");
         QTest::addColumn<Qt::WindowState>("state");
-        QTest::addColumn<QString>("offered"); // the score shown in the entry dialog, if any
+        // The score shown in the entry dialog, if any; "shown": the balance the status bar shows
+        // after a game played first.
+        QTest::addColumn<QString>("offered");
         QTest::newRow("balance earns a place") << "[HiScores]\nScore1=10;LOW\n"
                                                << Qt::WindowNoState << "60";
+        QTest::newRow("after a game") << "[HiScores]\nScore1=10;LOW\n"
+                                      << Qt::WindowNoState << "shown";
         QTest::newRow("balance earns none") << QString() << Qt::WindowNoState << "";
         QTest::newRow("maximised") << QString() << Qt::WindowMaximized << "";
         QTest::newRow("minimised keeps the old place") << QString() << Qt::WindowMinimized << "";
@@ -157,6 +162,14 @@ private slots:
             window.settings.setValue(QString("Settings/") + key, "1500");
         }
         window.menus.mnuHelpContents_Click(); // a window of its own, closed with the program
+        if (offered == "shown") {
+            test::ModalCloser closer; // answers the game's announcement
+            window.widget<QSlider>("Slider1")->setValue(0);
+            window.click("sel1_1");
+            window.click("StartButton");
+            QVERIFY(window.panel(2).startsWith("Balance = $"));
+            offered = window.panel(2).section('$', 1);
+        }
         window.form.setWindowState(state);
         QTest::qWait(20);
         const QRect placed = window.form.frameGeometry();
@@ -189,13 +202,15 @@ private slots:
         const QString command = QTest::currentDataTag();
         test::TestWindow window;
         QPrinter* dialogPrinter = nullptr;
-        const QString seen = modalOpenedBy([&] { give(window, command); }, [&](QDialog* dialog) {
-            if (auto* print = qobject_cast<QPrintDialog*>(dialog)) {
-                dialogPrinter = print->printer();
-            } else {
-                QVERIFY(test::offersTitleAndCloseOnly(dialog)); // fixed-size: ours
-            }
-        });
+        const QString seen = modalOpenedBy(
+            [&] { give(window, command); },
+            [&](QDialog* dialog) {
+                if (auto* print = qobject_cast<QPrintDialog*>(dialog)) {
+                    dialogPrinter = print->printer();
+                } else {
+                    QVERIFY(test::offersTitleAndCloseOnly(dialog)); // fixed-size: ours
+                }
+            });
         QCOMPARE(seen, opened); // the last window seen: cancelling says nothing
         if (command == "mnuFilePageSetup") {
             QCOMPARE(dialogPrinter, &window.printer.printer()); // the one printing uses
