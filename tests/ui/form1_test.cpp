@@ -207,21 +207,6 @@ private slots:
         QVERIFY(table.widget<QAbstractButton>("sel0_1")->isChecked());
         QVERIFY(!table.widget("StartButton")->isEnabled() && table.widget("GAME1")->isHidden());
     }
-
-    void closingMidGameStopsTheGame() {
-        Table table;
-        test::ModalCloser closer;
-        table.click("sel3_1");
-        int calledBeforeClose = 0;
-        QTimer::singleShot(150, [&] {
-            calledBeforeClose = table.state().maxrecord;
-            table.form.close();
-        });
-        table.click("StartButton");
-        QVERIFY(!table.form.isVisible() && !table.controller.game().isPlaying());
-        QVERIFY(closer.messages.isEmpty() && closer.winnersCards.isEmpty());
-        QCOMPARE(table.state().maxrecord, calledBeforeClose); // nothing called after the close
-    }
 };
 
 QTEST_MAIN(Form1Test)
