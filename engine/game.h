@@ -109,6 +109,8 @@ private:
     bool numbersIndexed_ = false;
     bool playing_ = false;
     bool ending_ = false;
+    // What the game's settlement did to the balance, said once the board is cleared.
+    std::string result_;
 };
 
 } // namespace zandor

@@ -18,6 +18,11 @@ void Game::StartButton_Click() {
     view_.setEnabled(Ctl::pausebutton, false);
     view_.setStatusPanel(1, "Game = ");
     ResetCards();
+    // Last, so that the focus coming back to the card count does not talk over it.
+    if (!result_.empty()) {
+        view_.announce(result_);
+        result_.clear();
+    }
 }
 
 void Game::PlayGame() {
@@ -74,9 +79,8 @@ void Game::callUntilWon() {
 
 void Game::CallerPause() {
     constexpr int kSlices = 10;
-    constexpr int kSliceMillisecondsPerStep = 20;
     const int v = view_.value(Ctl::Slider1);
-    const int slice = v > 0 ? v * kSliceMillisecondsPerStep : 0;
+    const int slice = v > 0 ? v * (kPauseMillisecondsPerSpeedStep / kSlices) : 0;
     for (int i = 0; i < kSlices; ++i) {
         view_.processEvents();
         if (ending_) {

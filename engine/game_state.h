@@ -14,6 +14,8 @@ constexpr int kCellCount = 25;   // cells per card, numbered down the columns
 constexpr int kFreeCentre = 13;  // the centre cell, marked at the start of every game
 constexpr int kNumberCount = 75; // callable numbers 1..75
 constexpr int kStakePerCard = 6; // dollars
+// The pause between calls grows by this much for each step of the caller's speed slider.
+constexpr int kPauseMillisecondsPerSpeedStep = 200;
 
 // One cell of a card record: field 0 is the number, field 1 the mark (1 = covered).
 struct CardCell {

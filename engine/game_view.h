@@ -78,6 +78,10 @@ public:
     virtual void messageBox(std::string_view text) = 0;
     virtual void showWinnersCard(const WinnersCard& card) = 0;
 
+    // Tells a listening screen reader a game's result; nothing shows. The view says it
+    // wherever the player's focus is.
+    virtual void announce(std::string_view text) = 0;
+
     // Prints the window's client area as it is drawn now.
     virtual void printWindow() = 0;
 };

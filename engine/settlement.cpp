@@ -70,9 +70,14 @@ void Game::DeclareWinner(int card) {
     if (playersCard) {
         view_.setBackColor(kPlayersFrames[card - 1], 0, kLightBlue);
         announcePlayerWin();
+        result_ = withNumber("You won $", state_.jackpot);
     } else {
         announceComputerWin(card);
+        result_ = state_.whowon +
+                  withNumber(" won. Your stake of $", playerCardCount() * kStakePerCard) +
+                  " is lost";
     }
+    result_ += withNumber(". Balance $", state_.balance) + ".";
     if (ending_) {
         return; // closed while the announcement was open
     }

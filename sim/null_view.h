@@ -35,6 +35,7 @@ public:
     void sleep(int) override {}
     void messageBox(std::string_view text) override;
     void showWinnersCard(const WinnersCard& card) override;
+    void announce(std::string_view) override {}
     void printWindow() override {}
 
 private:

@@ -33,6 +33,7 @@ public:
     void sleep(int ms) override { record("sleep " + std::to_string(ms)); }
     void messageBox(std::string_view text) override;
     void showWinnersCard(const WinnersCard& card) override;
+    void announce(std::string_view text) override { record("announce " + std::string(text)); }
     void printWindow() override { record("print"); }
 
     // Logs an entry, then runs onEntry: for a message, the winner's card, a print or a sound,

@@ -20,6 +20,13 @@ TEST_P(CardOwner, DecidesWhoIsAnnouncedAndWhoIsPaid) {
     const Ownership owner = GetParam();
     play(owner.cardsBought, 1, dealWithLowCards({owner.winningCard}));
     EXPECT_EQ(state.whowon, owner.winner);
+    // A screen reader hears the result last, once the board is cleared.
+    const std::string balance = ". Balance $" + std::to_string(state.balance) + ".";
+    EXPECT_EQ(view.log.back(),
+              owner.picture == 0
+                  ? "announce You won $" + std::to_string(state.jackpot) + balance
+                  : "announce " + std::string(owner.winner) + " won. Your stake of $" +
+                        std::to_string(6 * owner.cardsBought) + " is lost" + balance);
     if (owner.picture == 0) {
         const char* const frames[] = {"GAME1", "Game2", "Game3"};
         EXPECT_GE(view.find("color " + std::string(frames[owner.winningCard - 1]) + " 8080FF"), 0);
