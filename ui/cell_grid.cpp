@@ -6,8 +6,10 @@
 
 namespace zandor::ui {
 
-CellGrid::CellGrid(std::vector<CellLabel*> cells, int columns, QObject* parent)
-    : QObject(parent), cells_(std::move(cells)), columns_(columns) {
+CellGrid::CellGrid(std::vector<CellLabel*> cells, int columns, Say say, QObject* parent,
+                   bool pressable)
+    : QObject(parent), cells_(std::move(cells)), columns_(columns), say_(std::move(say)),
+      pressable_(pressable) {
     // Only the current cell takes Tab; a click never moves the focus.
     for (CellLabel* cell : cells_) {
         cell->setFocusPolicy(Qt::NoFocus);
@@ -37,8 +39,13 @@ bool CellGrid::eventFilter(QObject* watched, QEvent* event) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (!pressable_) {
+            return false;
+        }
         if (!key->isAutoRepeat()) {
-            cells_[current_]->click();
+            CellLabel* cell = cells_[current_];
+            cell->click();
+            say_(cell->spokenState()); // the cell keeps the focus, so nothing else says it
         }
         return true;
     default:
@@ -46,12 +53,17 @@ bool CellGrid::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-// Stops at the grid's edges rather than wrapping, so the player always knows where they are.
+// Stops at the grid's edges rather than wrapping, so the player always knows where they are,
+// and says which edge was met.
 void CellGrid::moveBy(int rows, int columns) {
     const int row = current_ / columns_ + rows;
     const int column = current_ % columns_ + columns;
     const int rowCount = static_cast<int>(cells_.size()) / columns_;
     if (row < 0 || row >= rowCount || column < 0 || column >= columns_) {
+        say_(row < 0           ? "top edge"
+             : row >= rowCount ? "bottom edge"
+             : column < 0      ? "left edge"
+                               : "right edge");
         return;
     }
     cells_[current_]->setFocusPolicy(Qt::NoFocus);

@@ -39,28 +39,23 @@ void CellLabel::setGridPlace(const QString& grid, const QString& line, const QSt
 }
 
 QString CellLabel::spokenText() const {
-    const QString caption = text_.trimmed();
+    const QString caption = spokenCaption_.isEmpty() ? text_.trimmed() : spokenCaption_;
     if (!isGridCell()) {
         return caption;
     }
-    return QString("%1, %2, %3, %4%5")
-        .arg(grid_, line_, caption.isEmpty() ? "blank" : caption, isMarked() ? "" : "not ",
-             stateWord_);
+    return QString("%1, %2, %3, %4")
+        .arg(grid_, line_, caption.isEmpty() ? "blank" : caption, spokenState());
 }
 
-// Only while an assistive technology listens: the window changes hundreds of cells a game.
+// Only while an assistive technology listens, and only of what it can reach: the window
+// changes hundreds of cells a game, and a flood of events makes Orca drop the calls it should
+// say. Orca reads a cell's state as its name; only the focused cell reports its state apart.
 void CellLabel::tellScreenReaders() {
-    if (!QAccessible::isActive()) {
+    if (!QAccessible::isActive() || !isVisible()) {
         return;
     }
-    if (announces_ && text_.trimmed().isEmpty()) {
-        return; // the display is cleared before each call: only the call itself is news
-    }
     tellNameChanged(this);
-    if (announces_) {
-        QAccessibleValueChangeEvent called(this, number());
-        QAccessible::updateAccessibility(&called);
-    } else if (isGridCell()) {
+    if (isGridCell() && hasFocus()) {
         QAccessible::State marked;
         marked.checked = true;
         QAccessibleStateChangeEvent changed(this, marked);

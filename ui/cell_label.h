@@ -20,19 +20,18 @@ public:
     Rgb backColor() const { return back_; }
     void setBackColor(Rgb colour);
 
-    // A cell of a card or of the scoreboard: where it sits ("Card 1", "B column"), for screen
-    // readers, and the word its coloured state is read as ("marked", "called").
+    // A cell of a card or of the scoreboard: where it sits ("Card 1", "B column, row 2"), for
+    // screen readers, and the word its coloured state is read as ("marked", "called").
     void setGridPlace(const QString& grid, const QString& line, const QString& stateWord);
     bool isGridCell() const { return !grid_.isEmpty(); }
+    // A cell whose caption is not what it means (a card's free centre shows 0) reads as `word`.
+    void setSpokenCaption(const QString& word) { spokenCaption_ = word; }
     // Anything but the resting white counts as marked.
     bool isMarked() const { return back_ != kWhite; }
-    // What a screen reader says of the cell, e.g. "Card 1, B column, 12, marked".
+    // What a screen reader says of the cell, e.g. "Card 1, B column, row 2, 12, marked".
     QString spokenText() const;
-    // The called-number display: every new caption is announced to screen readers.
-    void setAnnouncesChanges(bool announces) { announces_ = announces; }
-    bool announcesChanges() const { return announces_; }
-    // The number a caption such as "B 12" ends with; 0 when it ends with none.
-    int number() const { return text_.section(' ', -1).toInt(); }
+    // Its state alone: "marked" or "not marked".
+    QString spokenState() const { return (isMarked() ? "" : "not ") + stateWord_; }
     // A click by keyboard or by a screen reader's action: the same handler as the mouse's.
     void click() { emit clicked(); }
 
@@ -58,7 +57,7 @@ private:
     QString grid_;
     QString line_;
     QString stateWord_;
-    bool announces_ = false;
+    QString spokenCaption_;
 };
 
 } // namespace zandor::ui

@@ -42,6 +42,7 @@ Form1::Form1(const Pictures& pictures, WindowPrinter& printer, QWidget* parent)
     column->addWidget(client, 1);
     status_ = new StatusBar(window);
     column->addWidget(status_);
+    announcer_ = new Announcer(status_);
     setCentralWidget(window);
     // Built in the order Tab visits them: the choices and buttons, the game type and speed,
     // then the scoreboard and the cards.
@@ -105,6 +106,9 @@ void Form1::setCaption(Ctl control, int index, std::string_view caption) {
     const QString text = QString::fromUtf8(caption.data(), static_cast<int>(caption.size()));
     if (CellLabel* label = cellLabel(control, index)) {
         label->setText(text);
+        if (control == Ctl::CalledNumberDisplay && !text.trimmed().isEmpty()) {
+            announce(text); // the call, heard with the sound on or off
+        }
     } else if (FramePanel* panel = frame(control)) {
         panel->setCaption(text);
         tellNameChanged(panel);
@@ -219,6 +223,14 @@ void Form1::showWinnersCard(const WinnersCard& card) {
     frmWinnersCard dialog(this);
     dialog.showCard(card, pictures_.portrait(card.picture));
     dialog.exec();
+}
+
+void Form1::announce(const QString& message) {
+    announcer_->say(message);
+}
+
+void Form1::announce(std::string_view text) {
+    announce(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
 }
 
 QImage Form1::clientAreaImage() {

@@ -22,6 +22,7 @@ class WindowPrinter;
 
 namespace zandor::ui {
 
+class Announcer;
 class CellLabel;
 class FramePanel;
 class StatusBar;
@@ -57,7 +58,11 @@ public:
     void sleep(int milliseconds) override;
     void messageBox(std::string_view text) override;
     void showWinnersCard(const WinnersCard& card) override;
+    void announce(std::string_view text) override;
     void printWindow() override;
+
+    // Says the message to a listening screen reader wherever the focus is, without moving it.
+    void announce(const QString& message);
 
     // The picture printed: the client area as drawn now, status bar included.
     QImage clientAreaImage();
@@ -110,6 +115,7 @@ private:
     const Pictures& pictures_;
     WindowPrinter& printer_;
     StatusBar* status_ = nullptr;
+    Announcer* announcer_ = nullptr;
     CellLabel* CalledNumberDisplay = nullptr;
     std::array<CellLabel*, kNumberCount + 1> Label1{};
     std::array<std::array<CellLabel*, kCellCount + 1>, kCardGrids> cards_{};

@@ -1,5 +1,6 @@
 // Form1's controls, menus and status bar, built at their designed places. Positions are the
 // design's twips; nothing is laid out dynamically, so resizing the window moves nothing.
+#include "ui/accessibility.h"
 #include "ui/cell_grid.h"
 #include "ui/cell_label.h"
 #include "ui/form1.h"
@@ -124,7 +125,9 @@ void Form1::buildControlPanel(QWidget* picture) {
     automancheck = new QCheckBox("Manual", Frame1);
     automancheck->setObjectName("automancheck");
     automancheck->setToolTip("Auto / Manual Switch");
-    automancheck->setAccessibleDescription(automancheck->toolTip());
+    // Its caption names the mode it is in; a listener hears one stable meaning with the state.
+    automancheck->setAccessibleName("Automatic marking");
+    automancheck->setAccessibleDescription("Checked: called numbers are marked on your cards");
     fixColours(automancheck, kLightBlue, kWhite);
     place(automancheck, {2820, 360, 975, 255});
     connect(automancheck, &QCheckBox::clicked, this, &Form1::autoManualClicked);
@@ -133,7 +136,6 @@ void Form1::buildControlPanel(QWidget* picture) {
     CalledNumberDisplay->setObjectName("CalledNumberDisplay");
     CalledNumberDisplay->setToolTip("Called Number");
     CalledNumberDisplay->setAccessibleDescription(CalledNumberDisplay->toolTip());
-    CalledNumberDisplay->setAnnouncesChanges(true);
     CalledNumberDisplay->setFont(designFont(font(), 18, true));
     place(CalledNumberDisplay, {4020, 240, 915, 555});
     buildButtons(Frame1);
@@ -211,7 +213,9 @@ void Form1::buildScoreBoard(QWidget* picture) {
         Label1[n] = cell;
         inRowOrder.push_back(cell);
     }
-    new CellGrid(std::move(inRowOrder), 15, ScoreBoard);
+    new CellGrid(
+        std::move(inRowOrder), 15, [this](const QString& message) { announce(message); },
+        ScoreBoard);
 }
 
 void Form1::buildCards(QWidget* picture) {
@@ -222,6 +226,8 @@ void Form1::buildCards(QWidget* picture) {
             new FramePanel(design.caption, kLightYellow, kBlack, FramePanel::Border::Flat, picture);
         panel->setObjectName(design.frameName);
         place(panel, design.rect);
+        const QString cardName = QString("Card %1").arg(card + 1);
+        panel->setAccessibleName(cardName); // its caption says "Game"; its cells say "Card"
         cardFrames_[card] = panel;
         for (int column = 0; column < 5; ++column) {
             columnHeader(design.firstHeader + design.headerStep * column, column,
@@ -232,8 +238,10 @@ void Form1::buildCards(QWidget* picture) {
             const int column = (i - 1) / 5;
             const int row = (i - 1) % 5;
             auto* cell = new CellLabel(" ", kWhite, kBlack, true, panel);
-            cell->setGridPlace(QString("Card %1").arg(card + 1),
-                               QString("%1 column").arg(bingoLetter(column)), "marked");
+            cell->setGridPlace(cardName, cellPlace(i), "marked");
+            if (i == kFreeCentre) {
+                cell->setSpokenCaption("free");
+            }
             inRowOrder[row * 5 + column] = cell;
             cell->setObjectName(QString("%1_%2").arg(design.cellName).arg(i));
             cell->setGeometry(twipsRect(120 + kColumnPitch * column, 600 + kRowPitch * row,
@@ -243,7 +251,8 @@ void Form1::buildCards(QWidget* picture) {
                     [this, grid, i] { emit cellClicked(grid, i); });
             cards_[card][i] = cell;
         }
-        new CellGrid(std::move(inRowOrder), 5, panel);
+        new CellGrid(
+            std::move(inRowOrder), 5, [this](const QString& message) { announce(message); }, panel);
     }
 }
 
@@ -270,9 +279,11 @@ void Form1::buildSpeed(QWidget* picture) {
     Frame3->setObjectName("Frame3");
     place(Frame3, {8640, 3660, 1455, 1095});
     Slider1 = new QSlider(Qt::Horizontal, Frame3);
+    readAsSeconds(Slider1, kPauseMillisecondsPerSpeedStep / 1000.0); // before it is ever read
     Slider1->setObjectName("Slider1");
     Slider1->setToolTip("Adjust Caller Speed");
-    Slider1->setAccessibleName("Caller Speed");
+    // Read as what it sets: 0 is the fastest caller, 20 the slowest.
+    Slider1->setAccessibleName("Seconds between calls");
     Slider1->setAccessibleDescription(Slider1->toolTip());
     Slider1->setRange(0, 20);
     Slider1->setSingleStep(1);

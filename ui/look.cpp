@@ -89,6 +89,10 @@ QFont designFont(const QFont& base, double points, bool bold) {
     return font;
 }
 
+QString cellPlace(int cell) {
+    return QString("%1 column, row %2").arg(bingoLetter((cell - 1) / 5)).arg((cell - 1) % 5 + 1);
+}
+
 CellLabel* columnHeader(int index, int letter, int left, int top, QWidget* parent) {
     auto* label = new CellLabel(QString(bingoLetter(letter)), kRed, kWhite, false, parent);
     label->setObjectName(QString("Label2_%1").arg(index));

@@ -41,6 +41,9 @@ inline char bingoLetter(int column) {
     return "BINGO"[column];
 }
 
+// Where a card cell (1..25, down the columns) sits, as a screen reader says it: "B column, row 2".
+QString cellPlace(int cell);
+
 // A header of the Label2 array: index is its array index, letter 0..4 is B..O.
 CellLabel* columnHeader(int index, int letter, int left, int top, QWidget* parent);
 

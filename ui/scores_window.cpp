@@ -1,5 +1,6 @@
 #include "ui/scores_window.h"
 
+#include "ui/accessibility.h"
 #include "ui/look.h"
 #include "ui/message_box.h"
 #include "ui/twips.h"
@@ -24,6 +25,7 @@ namespace {
 
 constexpr int kClientWidth = 4230;
 constexpr int kClientHeight = 3765;
+constexpr int kSettleMs = 500;
 
 // Twips to pixels for places that may lie left of or above the origin.
 int pixels(int twips) {
@@ -240,6 +242,39 @@ void ScoresForm::clearList(const std::string& list) {
 void ScoresForm::addItem(const std::string& list, const std::string& item) {
     if (auto* box = control<QListWidget>(list)) {
         box->addItem(toQString(item));
+        describeRow(box->count() - 1);
+    }
+}
+
+// The table is two lists side by side; a screen reader reads each row whole from either:
+// "2. Keys, 54".
+void ScoresForm::describeRow(int row) {
+    auto* names = control<QListWidget>("lstNames");
+    auto* scores = control<QListWidget>("lstScores");
+    if (row >= names->count() || row >= scores->count()) {
+        return; // its score comes next
+    }
+    const QString spoken =
+        QString("%1. %2, %3").arg(row + 1).arg(names->item(row)->text(), scores->item(row)->text());
+    names->item(row)->setData(Qt::AccessibleTextRole, spoken);
+    scores->item(row)->setData(Qt::AccessibleTextRole, spoken);
+}
+
+// The new row is the lowest one that reads as the entry: a new score goes below equal ones.
+void ScoresForm::readNewEntry(const QString& name, const QString& score) {
+    auto* names = control<QListWidget>("lstNames");
+    auto* scores = control<QListWidget>("lstScores");
+    for (int row = names->count() - 1; row >= 0; --row) {
+        if (row < scores->count() && names->item(row)->text() == name &&
+            scores->item(row)->text() == score) {
+            names->setCurrentRow(row);
+            scores->setCurrentRow(row);
+            // Once the screen reader has said where the focus went as the entry closed.
+            const QString entry = names->item(row)->data(Qt::AccessibleTextRole).toString();
+            QTimer::singleShot(kSettleMs, announcer_,
+                               [this, entry] { announcer_->say("New high score: " + entry); });
+            return;
+        }
     }
 }
 

@@ -20,6 +20,8 @@ class QTimer;
 
 namespace zandor::ui {
 
+class Announcer;
+
 class ScoresForm final : public QDialog, public ScoresView {
     Q_OBJECT
 public:
@@ -77,6 +79,8 @@ private:
     template <typename T = QWidget>
     T* control(const std::string& name) const;
     void applyTimer();
+    void describeRow(int row);
+    void readNewEntry(const QString& name, const QString& score);
     void fitOuterHeight();
     void centreFramed();
 
@@ -84,6 +88,7 @@ private:
     std::map<std::string, QWidget*> controls_;
     std::vector<QWidget*> tabOrder_;
     QLabel* imgMain = nullptr;
+    Announcer* announcer_ = nullptr; // tells a screen reader the player's new row
     // The banner frames Image1 (resting), Image2 and Image3 (the sparkles). They lie below the
     // client area in the design and are never seen, so they are kept as pictures only.
     std::map<std::string, QPixmap> pictures_;

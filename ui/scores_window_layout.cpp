@@ -1,5 +1,6 @@
 // frmScores' controls at their designed places, with their captions, fonts, colours and tab
 // order. Nothing is laid out dynamically: the logic moves and hides controls by name.
+#include "ui/accessibility.h"
 #include "ui/look.h"
 #include "ui/scores_window.h"
 #include "ui/twips.h"
@@ -108,7 +109,13 @@ void ScoresForm::buildControls() {
     auto* btnOK = new QPushButton("&OK", this);
     place(btnNewScore, "btnNewScore", {1500, 3240, 1185, 375});
     place(btnOK, "btnOK", {1500, 3480, 1185, 375});
-    connect(btnNewScore, &QPushButton::clicked, this, [this] { logic_.btnNewScore_Click(); });
+    connect(btnNewScore, &QPushButton::clicked, this, [this, txtName, txtScore] {
+        const QString name = txtName->text();
+        const QString score = txtScore->text();
+        logic_.btnNewScore_Click();
+        readNewEntry(name, score);
+    });
+    announcer_ = new Announcer(this);
     connect(btnOK, &QPushButton::clicked, this, [this] { logic_.btnOK_Click(); });
 
     for (QWidget* widget :

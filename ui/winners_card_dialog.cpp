@@ -1,5 +1,7 @@
 #include "ui/winners_card_dialog.h"
 
+#include "ui/accessibility.h"
+#include "ui/cell_grid.h"
 #include "ui/cell_label.h"
 #include "ui/frame_panel.h"
 #include "ui/look.h"
@@ -41,19 +43,29 @@ frmWinnersCard::frmWinnersCard(QWidget* owner) : QDialog(owner) {
 
     auto* WINNERSGAME = new FramePanel("", kLightYellow, kBlack, FramePanel::Border::Etched, this);
     WINNERSGAME->setObjectName("WINNERSGAME");
+    WINNERSGAME->setAccessibleName("Winner's card");
     WINNERSGAME->setGeometry(twipsRect(2280, 600, 2535, 2535));
     for (int column = 0; column < 5; ++column) {
         columnHeader(9 - column, column, 120 + 480 * column, 240, WINNERSGAME);
     }
+    std::vector<CellLabel*> inRowOrder(kCellCount);
     for (int i = 1; i <= kCellCount; ++i) {
         auto* cell = new CellLabel(" ", kWhite, kBlack, true, WINNERSGAME);
         cell->setObjectName(QString("Label3a_%1").arg(i));
-        cell->setGridPlace("Winner's card", QString("%1 column").arg(bingoLetter((i - 1) / 5)),
-                           "marked");
+        cell->setGridPlace("Winner's card", cellPlace(i), "marked");
+        if (i == kFreeCentre) {
+            cell->setSpokenCaption("free");
+        }
+        inRowOrder[(i - 1) % 5 * 5 + (i - 1) / 5] = cell;
         cell->setGeometry(
             twipsRect(120 + 480 * ((i - 1) / 5), 600 + 360 * ((i - 1) % 5), 375, 255));
         Label3a[i] = cell;
     }
+    // Tab reaches the card and the arrow keys its cells; Enter still closes the dialog.
+    auto* announcer = new Announcer(this);
+    new CellGrid(
+        std::move(inRowOrder), 5, [announcer](const QString& message) { announcer->say(message); },
+        WINNERSGAME, false);
 
     auto* OKButton = new QPushButton("OK", this);
     OKButton->setObjectName("OKButton");
