@@ -52,6 +52,8 @@ valgrind
 git
 weston
 qt6-wayland
+orca
+speech-dispatcher
 "
 
 missing=""
