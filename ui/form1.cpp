@@ -16,11 +16,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zandor::ui {
 
@@ -211,8 +213,17 @@ void Form1::processEvents() {
     QCoreApplication::processEvents();
 }
 
+// The pause between two calls answers keys and clicks within a few milliseconds, not only
+// after the whole slice; nothing runs in the middle of a call, whose sound holds input back.
 void Form1::sleep(int milliseconds) {
-    waitHoldingInput(milliseconds);
+    constexpr qint64 kAnswerMs = 20;
+    const QDeadlineTimer deadline(milliseconds, Qt::PreciseTimer);
+    while (!deadline.hasExpired()) {
+        if (!waitHoldingInput(static_cast<int>(std::min(kAnswerMs, deadline.remainingTime())))) {
+            return; // the program is closing
+        }
+        QCoreApplication::processEvents();
+    }
 }
 
 void Form1::messageBox(std::string_view text) {
