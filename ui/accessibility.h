@@ -1,6 +1,7 @@
 // Screen-reader support for the game's own widgets: cells say where they are and whether they
-// are marked, frames are named groups, the status panels read as their text, and the
-// called-number display announces each call.
+// are marked, frames are named groups, the status panels read as their text, options and the
+// switch act as clicked by every action, the speed reads in seconds, and an announcer says
+// what the focus does not (each call, results, answers to keys).
 #pragma once
 
 #include <QWidget>
