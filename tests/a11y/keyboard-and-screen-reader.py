@@ -148,12 +148,12 @@ def snake(passes):
     return keys
 
 
-def mark_a_called_cell(s, orca):
-    """Walks card 1 until a cell holds a called number, and marks it with Space."""
+def mark_a_called_cell(s, orca, since):
+    """Walks card 1 until a cell holds a number called since `since`, and marks it with Space."""
     for key in snake(4):
         _, cell = orca.wait(r"^Card 1, ", 3, press(s, key))
         number = cell.split(", ")[3]
-        called = {c.split()[1] for _, c in orca.displayed()}
+        called = {c.split()[1] for _, c in orca.displayed(since)}
         if number in called and cell.endswith("not marked."):
             orca.wait(r"^marked\.$", 1.5, press(s, "space"))
             return cell
@@ -199,7 +199,7 @@ def sound_off_game(s, orca):
     cell = tab_until(s, orca, r"^Card 1, B column, row 1, \d+, not marked")
     orca.wait(r"^left edge\.$", 3, press(s, "Left"))
     orca.wait(r"^top edge\.$", 3, press(s, "Up"))
-    mark_a_called_cell(s, orca)
+    mark_a_called_cell(s, orca, started)
     calls = calls_heard_in_time(orca, started)
     tab_until(s, orca, r"^Seconds between calls slider", "shift+Tab")
     press(s, "Home")
