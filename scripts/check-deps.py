@@ -31,6 +31,8 @@ SHELL_WORDS = set("""
 # Words that run the command after them.
 PREFIX_WORDS = {"$SUDO", "env", "sudo", "exec", "command", "nohup", "time", "nice", "setsid", "xargs",
                 "timeout", "stdbuf", "dbus-run-session", "unshare", "--"}
+# Options of those words that take a value: env -u NAME, timeout -s SIGNAL -k DURATION.
+OPTIONS_WITH_VALUES = {"-u", "--unset", "-s", "--signal", "-k", "--kill-after"}
 # Programs the project builds itself.
 OWN_PROGRAMS = re.compile(r"^(zandor-.*|.*_tests?|.*_fuzzer|.*-bench)$")
 PROGRAM = re.compile(r"^(/[\w./+-]+|[A-Za-z][\w.+-]*)$")
@@ -135,7 +137,7 @@ def shell_programs(text):
         words = part.split()
         while words and (re.match(r"^\w+=", words[0]) or words[0] in PREFIX_WORDS or
                          words[0].startswith("-") or words[0].isdigit()):
-            if words[0] in ("-u", "--unset") and len(words) > 1:  # env -u NAME
+            if words[0] in OPTIONS_WITH_VALUES and len(words) > 1:  # env -u NAME, timeout -s KILL
                 words.pop(0)
             words.pop(0)
         if words:
