@@ -15,7 +15,5 @@ work=$(mktemp -d)
 trap 'stop_null_sink_server; rm -rf "$work"' EXIT
 trap 'exit 1' INT TERM
 
-rate=48000
-start_null_sink_server "$work" "$rate" "$2" || exit 1
-ZANDOR_RECORDING_DIR=$work ZANDOR_RECORDING_RATE=$rate ZANDOR_SERVER_PID=$null_sink_server_pid \
-    "$here/play-with-sound.py" "$1"
+start_null_sink_server "$work" 48000 "$2" || exit 1
+ZANDOR_RECORDING_DIR=$work ZANDOR_SERVER_PID=$null_sink_server_pid "$here/play-with-sound.py" "$1"
