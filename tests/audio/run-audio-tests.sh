@@ -8,15 +8,8 @@ tests=$1
 timing=$2
 here=$(dirname "$0")
 
-if ! command -v pulseaudio >/dev/null || ! command -v parecord >/dev/null; then
-    echo "SKIP: pulseaudio and parecord (pulseaudio-utils) are not installed"
-    exit 77
-fi
-
 . "$here/../support/null-sink-server.sh"
-work=$(mktemp -d)
-trap 'stop_null_sink_server; rm -rf "$work"' EXIT
-trap 'exit 1' INT TERM
+null_sink_test_folder
 
 rate=48000
 start_null_sink_server "$work/server" "$rate" "$timing" || exit 1

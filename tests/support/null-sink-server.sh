@@ -11,8 +11,22 @@
 #   and null_sink_server_pid is the server's process id.
 # stop_null_sink_server
 #   Stops the recorder, then the server. Safe to call twice.
+# null_sink_test_folder
+#   For a test script: exits 77 (skipped) when PulseAudio or its recorder is not installed, and
+#   otherwise sets work to a fresh folder that is removed, with any server still running, when
+#   the script exits.
 
 null_sink_pids=""
+
+null_sink_test_folder() {
+    if ! command -v pulseaudio >/dev/null || ! command -v parecord >/dev/null; then
+        echo "SKIP: pulseaudio and parecord (pulseaudio-utils) are not installed"
+        exit 77
+    fi
+    work=$(mktemp -d)
+    trap 'stop_null_sink_server; rm -rf "$work"' EXIT
+    trap 'exit 1' INT TERM
+}
 
 stop_null_sink_server() {
     for pid in $null_sink_pids; do
