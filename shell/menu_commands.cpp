@@ -2,6 +2,7 @@
 
 #include "highscores/high_score_store.h"
 #include "platform/qt/window_printer.h"
+#include "shell/command_messages.h"
 #include "shell/main_window_controller.h"
 #include "ui/about_dialog.h"
 #include "ui/form1.h"
@@ -77,7 +78,15 @@ void MenuCommands::mnuHelpContents_Click() {
 }
 
 void MenuCommands::mnuHelpAbout_Click() {
-    ui::frmAbout::showModal(parts_.pictures, parts_.launcher, &parts_.form);
+    // QDialog centres itself over its owner when shown.
+    ui::frmAbout about(parts_.pictures, &parts_.form);
+    connect(&about, &ui::frmAbout::cmdSysInfoClicked, &about, [this, &about] {
+        const QString unavailable = startSystemInfo(parts_.launcher);
+        if (!unavailable.isEmpty()) {
+            ui::showMessage(&about, unavailable);
+        }
+    });
+    about.exec();
 }
 
 } // namespace zandor

@@ -5,6 +5,7 @@
 
 #include "engine/random_source.h"
 #include "highscores/high_score_store.h"
+#include "platform/qt/held_input_wait.h"
 #include "platform/qt/system_info_launcher.h"
 #include "platform/qt/wave_player.h"
 #include "platform/qt/window_printer.h"
@@ -33,6 +34,7 @@ struct Program {
     Module2 scores;
     QSettings settings;
     QtSystemInfoLauncher launcher;
+    QtHoldingWait pause;
     QString highScoreFile;
     MainWindowController controller;
     MenuCommands menus;

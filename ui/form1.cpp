@@ -2,8 +2,6 @@
 // the yields of the game loop, and the modal announcements.
 #include "ui/form1.h"
 
-#include "platform/qt/held_input_wait.h"
-#include "platform/qt/window_printer.h"
 #include "program_info.h"
 #include "ui/accessibility.h"
 #include "ui/cell_label.h"
@@ -24,8 +22,7 @@
 
 namespace zandor::ui {
 
-Form1::Form1(const Pictures& pictures, WindowPrinter& printer, QWidget* parent)
-    : QMainWindow(parent), pictures_(pictures), printer_(printer) {
+Form1::Form1(const Pictures& pictures, QWidget* parent) : QMainWindow(parent), pictures_(pictures) {
     installAccessibility();
     setObjectName("Form1");
     setWindowTitle(program::kName);
@@ -207,10 +204,6 @@ void Form1::processEvents() {
     QCoreApplication::processEvents();
 }
 
-void Form1::sleep(int milliseconds) {
-    waitHoldingInput(milliseconds);
-}
-
 void Form1::messageBox(std::string_view text) {
     showMessage(this, QString::fromUtf8(text.data(), static_cast<int>(text.size())));
 }
@@ -224,24 +217,6 @@ void Form1::showWinnersCard(const WinnersCard& card) {
 QImage Form1::clientAreaImage() {
     const int top = centralWidget()->geometry().top();
     return grab(QRect(0, top, width(), height() - top)).toImage();
-}
-
-void Form1::printWindow() {
-    const PrintOutcome outcome = printer_.print(clientAreaImage());
-    switch (outcome.kind) {
-    case PrintOutcome::Kind::Printed:
-        break;
-    case PrintOutcome::Kind::PrintedToFile:
-        showMessage(this,
-                    "Page Setup prints to a file, so the cards were saved as " + outcome.path);
-        break;
-    case PrintOutcome::Kind::SavedAsPdf:
-        showMessage(this, "No printer is installed, so the cards were saved as " + outcome.path);
-        break;
-    case PrintOutcome::Kind::Failed:
-        showMessage(this, "The cards could not be printed.");
-        break;
-    }
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

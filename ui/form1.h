@@ -1,6 +1,6 @@
-// The main window, Form1: every control of the game at its designed place, implementing the
-// view the game logic drives. It holds no rules: clicks go out as signals, and the logic
-// answers through GameView.
+// The main window, Form1: every control of the game at its designed place, shown and read by
+// the control names the game logic uses. It holds no rules: clicks go out as signals, and the
+// logic answers through the shell's GameView over it.
 #pragma once
 
 #include "engine/game_state.h"
@@ -16,20 +16,16 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 
-namespace zandor {
-class WindowPrinter;
-}
-
 namespace zandor::ui {
 
 class CellLabel;
 class FramePanel;
 class StatusBar;
 
-class Form1 : public QMainWindow, public GameView {
+class Form1 : public QMainWindow {
     Q_OBJECT
 public:
-    Form1(const Pictures& pictures, WindowPrinter& printer, QWidget* parent = nullptr);
+    explicit Form1(const Pictures& pictures, QWidget* parent = nullptr);
 
     static constexpr int kGameTypes = 9; // selgametype 0..8
     static constexpr int kCardGrids = 3; // Label3, Label4, Label5
@@ -37,27 +33,26 @@ public:
     // The designed client area (menu bar excluded) in device-independent pixels.
     static QSize designedClientSize();
 
-    // GameView. Its operations share names with QWidget's; keep QWidget's reachable too.
+    // The controls by the game's names. These share names with QWidget's operations; keep
+    // QWidget's reachable too.
     using QMainWindow::repaint;
     using QMainWindow::setEnabled;
     using QMainWindow::setFocus;
     using QMainWindow::setVisible;
-    void setCaption(Ctl control, int index, std::string_view caption) override;
-    std::string caption(Ctl control, int index) const override;
-    void setBackColor(Ctl control, int index, Rgb color) override;
-    Rgb backColor(Ctl control, int index) const override;
-    void setVisible(Ctl control, bool visible) override;
-    void setEnabled(Ctl control, bool enabled) override;
-    bool isSelected(Ctl option, int index) const override;
-    int value(Ctl control) const override;
-    void setFocus(Ctl option, int index) override;
-    void setStatusPanel(int panel, std::string_view text) override;
-    void repaint() override;
-    void processEvents() override;
-    void sleep(int milliseconds) override;
-    void messageBox(std::string_view text) override;
-    void showWinnersCard(const WinnersCard& card) override;
-    void printWindow() override;
+    void setCaption(Ctl control, int index, std::string_view caption);
+    std::string caption(Ctl control, int index) const;
+    void setBackColor(Ctl control, int index, Rgb color);
+    Rgb backColor(Ctl control, int index) const;
+    void setVisible(Ctl control, bool visible);
+    void setEnabled(Ctl control, bool enabled);
+    bool isSelected(Ctl option, int index) const;
+    int value(Ctl control) const;
+    void setFocus(Ctl option, int index);
+    void setStatusPanel(int panel, std::string_view text);
+    void repaint();
+    void processEvents();
+    void messageBox(std::string_view text);
+    void showWinnersCard(const WinnersCard& card);
 
     // The picture printed: the client area as drawn now, status bar included.
     QImage clientAreaImage();
@@ -108,7 +103,6 @@ private:
     QRadioButton* option(Ctl option, int index) const;
 
     const Pictures& pictures_;
-    WindowPrinter& printer_;
     StatusBar* status_ = nullptr;
     CellLabel* CalledNumberDisplay = nullptr;
     std::array<CellLabel*, kNumberCount + 1> Label1{};

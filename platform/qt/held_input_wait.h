@@ -2,6 +2,8 @@
 // a sound to be over.
 #pragma once
 
+#include "platform/holding_wait.h"
+
 #include <functional>
 
 namespace zandor {
@@ -19,5 +21,12 @@ void wakeHeldWaits();
 
 // Ends every wait in progress at once: the program is closing and a game must unwind quickly.
 void endHeldWaits();
+
+// The game's pause as these waits: waitHoldingInput() for the time, endHeldWaits() to end.
+class QtHoldingWait final : public HoldingWait {
+public:
+    void wait(int milliseconds) override { waitHoldingInput(milliseconds); }
+    void endAll() override { endHeldWaits(); }
+};
 
 } // namespace zandor

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/random_source.h"
+#include "platform/qt/held_input_wait.h"
 #include "platform/qt/window_printer.h"
 #include "platform/system_info.h"
 #include "shell/main_window_controller.h"
@@ -32,9 +33,9 @@ public:
 struct TestWindow {
     explicit TestWindow(std::uint64_t seed = 1)
         : pictures(ZANDOR_PICTURES), printer(folder.path()), random(seed),
-          settings(folder.filePath("settings.conf"), QSettings::IniFormat), form(pictures, printer),
+          settings(folder.filePath("settings.conf"), QSettings::IniFormat), form(pictures),
           scoresWindow(pictures, &form), scores(scoresWindow),
-          controller(form, {random, sound, "", scores, iniFile(), settings, [] {}}),
+          controller(form, {random, sound, "", scores, iniFile(), settings, printer, pause, [] {}}),
           menus({form, controller, scores, iniFile(), printer, pictures, launcher, helpFile}) {
         controller.Form_Load();
         form.show();
@@ -67,6 +68,7 @@ struct TestWindow {
     QSettings settings;
     QString helpFile = ZANDOR_HELP;
     FakeLauncher launcher;
+    QtHoldingWait pause;
     ui::Form1 form;
     ui::ScoresWindow scoresWindow;
     Module2 scores;

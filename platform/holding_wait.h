@@ -1,0 +1,15 @@
+// The game's pause between two calls: the window keeps drawing while the player's clicks and
+// keys are held back until the pause is over. Closing the program ends every pause at once.
+#pragma once
+
+namespace zandor {
+
+class HoldingWait {
+public:
+    virtual ~HoldingWait() = default;
+    virtual void wait(int milliseconds) = 0;
+    // Ends every wait in progress: the program is closing and a game must unwind quickly.
+    virtual void endAll() = 0;
+};
+
+} // namespace zandor
