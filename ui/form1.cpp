@@ -227,29 +227,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::setOuterSize(const QSize& outer) {
-    pendingOuterSize_ = outer;
-    resize(outer);
-    fitOuterSize();
-}
-
-bool Form1::event(QEvent* event) {
-    const bool handled = QMainWindow::event(event);
-    // The window manager's frame shows as a move of the client area within it.
-    if (event->type() == QEvent::Move || event->type() == QEvent::Show) {
-        fitOuterSize();
-    }
-    return handled;
-}
-
-void Form1::fitOuterSize() {
-    if (!pendingOuterSize_.isValid() || !isVisible()) {
-        return;
-    }
-    const QSize frame = frameGeometry().size() - size();
-    if (frame.width() > 0 || frame.height() > 0) {
-        resize(pendingOuterSize_ - frame);
-        pendingOuterSize_ = QSize();
-    }
+    outerSizeFit_->run([this, outer](const QSize& frame) { resize(outer - frame); });
 }
 
 } // namespace zandor::ui

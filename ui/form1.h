@@ -5,6 +5,7 @@
 
 #include "engine/game_state.h"
 #include "engine/game_view.h"
+#include "ui/framed_fit.h"
 #include "ui/pictures.h"
 
 #include <QMainWindow>
@@ -78,10 +79,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
-    void fitOuterSize();
     void buildMenus();
     QWidget* buildPicture(QWidget* client);
     void buildControlPanel(QWidget* picture);
@@ -118,7 +117,7 @@ private:
     QPushButton* scorebutton = nullptr;
     QPushButton* PrintButton = nullptr;
     QAction* mnuFilePrint = nullptr;
-    QSize pendingOuterSize_; // valid until the outer size has been given
+    FramedFit* outerSizeFit_ = new FramedFit(this);
 };
 
 } // namespace zandor::ui

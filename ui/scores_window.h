@@ -6,6 +6,7 @@
 #include "highscores/high_score_store.h"
 #include "highscores/scores_dialog.h"
 #include "highscores/scores_view.h"
+#include "ui/framed_fit.h"
 #include "ui/pictures.h"
 
 #include <QDialog>
@@ -70,15 +71,12 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     void buildControls();
     template <typename T = QWidget>
     T* control(const std::string& name) const;
     void applyTimer();
-    void fitOuterHeight();
-    void centreFramed();
 
     frmScores logic_;
     std::map<std::string, QWidget*> controls_;
@@ -92,8 +90,8 @@ private:
     int timerInterval_ = 3000;
     QPainter* painter_ = nullptr; // set only while Form_Paint runs
     QPoint drawPosition_;         // twips
-    int outerHeight_ = -1;        // twips, once the logic has set it
-    bool centreWhenFramed_ = false;
+    FramedFit* heightFit_ = new FramedFit(this);
+    FramedFit* placeFit_ = new FramedFit(this);
 };
 
 class ScoresWindow final : public HighScoreDialog {
