@@ -27,8 +27,6 @@ MenuCommands::MenuCommands(Parts parts) : parts_(std::move(parts)) {
         };
     };
     connect(&parts_.form, &Form1::scoreClicked, this, unlessClosing(&MenuCommands::score_Click));
-    connect(&parts_.form, &Form1::scorebuttonClicked, this,
-            unlessClosing(&MenuCommands::scorebutton_Click));
     connect(&parts_.form, &Form1::pageSetupClicked, this,
             unlessClosing(&MenuCommands::mnuFilePageSetup_Click));
     connect(&parts_.form, &Form1::helpContentsClicked, this,
@@ -42,10 +40,6 @@ MenuCommands::~MenuCommands() = default;
 void MenuCommands::score_Click() {
     // The score is not looked at when only viewing.
     parts_.scores.ShowHighScores(0, kHighScoreTitle, parts_.highScoreFile.toStdString(), true);
-}
-
-void MenuCommands::scorebutton_Click() {
-    score_Click();
 }
 
 void MenuCommands::mnuFilePageSetup_Click() {

@@ -155,9 +155,7 @@ void Form1::setEnabled(Ctl control, bool enabled) {
     case Ctl::pausebutton:
         pausebutton->setEnabled(enabled);
         break;
-    case Ctl::PrintButton:
-        PrintButton->setEnabled(enabled);
-        break;
+    case Ctl::PrintButton: // gives the menu's command, so follows it
     case Ctl::mnuFilePrint:
         mnuFilePrint->setEnabled(enabled);
         break;

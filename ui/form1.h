@@ -65,12 +65,11 @@ public:
 signals:
     void startClicked();
     void pauseClicked();
-    void printClicked();              // the Print button and File, Print
+    void printClicked();              // File, Print or the PrintButton
     void cardCountClicked(int cards); // sel0..sel3
     void autoManualClicked();
     void cellClicked(Ctl grid, int index); // Label3/4/5, cell 1..25
-    void scoreClicked();                   // File, Hi-Scores
-    void scorebuttonClicked();
+    void scoreClicked();                   // File, Hi-Scores or the scorebutton
     void pageSetupClicked();
     void helpContentsClicked();
     void helpAboutClicked();
@@ -97,6 +96,8 @@ private:
     };
     QPushButton* pictureButton(const PictureButtonDesign& design, const QIcon& icon, int left,
                                QWidget* parent);
+    // The button gives the menu's command: a click triggers it, and it is enabled as it is.
+    void givesCommand(QPushButton* button, QAction* command);
     CellLabel* cellLabel(Ctl control, int index) const;
     FramePanel* frame(Ctl control) const;
     QRadioButton* option(Ctl option, int index) const;
@@ -114,8 +115,7 @@ private:
     QSlider* Slider1 = nullptr;
     QPushButton* StartButton = nullptr;
     QPushButton* pausebutton = nullptr;
-    QPushButton* scorebutton = nullptr;
-    QPushButton* PrintButton = nullptr;
+    QAction* score = nullptr;
     QAction* mnuFilePrint = nullptr;
     FramedFit* outerSizeFit_ = new FramedFit(this);
 };

@@ -193,6 +193,7 @@ private slots:
         // The clearing of the board and cards is the engine's tests' business.
         QVERIFY(table.widget<QAbstractButton>("sel0_1")->isChecked());
         QVERIFY(!table.widget("StartButton")->isEnabled() && table.widget("GAME1")->isHidden());
+        QVERIFY(table.widget("PrintButton")->isEnabled());
     }
 
     void closingMidGameStopsTheGame() {
@@ -200,14 +201,18 @@ private slots:
         test::ModalCloser closer;
         table.click("sel3_1");
         int calledBeforeClose = 0;
+        bool printOffMidGame = false; // the button and the menu item alike
         QTimer::singleShot(150, [&] {
             calledBeforeClose = table.state().maxrecord;
+            printOffMidGame = !table.widget("PrintButton")->isEnabled() &&
+                              !table.form.findChild<QAction*>("mnuFilePrint")->isEnabled();
             table.form.close();
         });
         table.click("StartButton");
         QVERIFY(!table.form.isVisible() && !table.controller.game().isPlaying());
         QVERIFY(closer.messages.isEmpty() && closer.winnersCards.isEmpty());
         QCOMPARE(table.state().maxrecord, calledBeforeClose); // nothing called after the close
+        QVERIFY(printOffMidGame);
     }
 };
 
