@@ -14,23 +14,23 @@ MainWindowController::MainWindowController(ui::Form1& form, Parts parts)
       game_(view_, parts_.random, parts_.sound, parts_.dataFolder) {
     using ui::Form1;
     connect(&form, &Form1::startClicked, this,
-            [this] { run([this] { game_.StartButton_Click(); }); });
+            [this] { runCountingHandlers([this] { game_.StartButton_Click(); }); });
     connect(&form, &Form1::pauseClicked, this,
-            [this] { run([this] { game_.pausebutton_Click(); }); });
+            [this] { runCountingHandlers([this] { game_.pausebutton_Click(); }); });
     connect(&form, &Form1::printClicked, this,
-            [this] { run([this] { game_.mnuFilePrint_Click(); }); });
+            [this] { runCountingHandlers([this] { game_.mnuFilePrint_Click(); }); });
     connect(&form, &Form1::autoManualClicked, this,
-            [this] { run([this] { game_.automancheck_Click(); }); });
+            [this] { runCountingHandlers([this] { game_.automancheck_Click(); }); });
     connect(&form, &Form1::cardCountClicked, this,
-            [this](int cards) { run([this, cards] { cardCountClicked(cards); }); });
+            [this](int cards) { runCountingHandlers([this, cards] { cardCountClicked(cards); }); });
     connect(&form, &Form1::cellClicked, this, [this](Ctl grid, int index) {
-        run([this, grid, index] { cellClicked(grid, index); });
+        runCountingHandlers([this, grid, index] { cellClicked(grid, index); });
     });
     connect(&form, &Form1::closing, this, &MainWindowController::Form_Unload);
 }
 
 template <typename Handler>
-void MainWindowController::run(Handler handler) {
+void MainWindowController::runCountingHandlers(Handler handler) {
     if (unloading_) {
         return;
     }

@@ -55,10 +55,11 @@ public:
     bool closing() const { return unloading_; }
 
 private:
-    // Runs an event handler of the game unless the close has begun; the close waits for the
-    // outermost one to return.
+    // Runs an event handler of the game unless the close has begun, counting the handlers
+    // running (one may start another through the events it lets through): the close waits for
+    // the outermost one to return.
     template <typename Handler>
-    void run(Handler handler);
+    void runCountingHandlers(Handler handler);
     void finishUnload();
     void cardCountClicked(int cards);
     void cellClicked(Ctl grid, int index);

@@ -9,7 +9,7 @@ namespace zandor {
 
 Program::Program(const QString& programFolder, const QString& dataFolder)
     : pictures(QDir(dataFolder).filePath("pictures")), form(pictures),
-      scoresWindow(pictures, &form), scores(scoresWindow),
+      scoresDialogs(pictures, &form), scores(scoresDialogs),
       highScoreFile(
           highScoreFilePath(programFolder, QDir(dataFolder) != QDir(programFolder),
                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))),

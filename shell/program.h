@@ -13,7 +13,7 @@
 #include "shell/menu_commands.h"
 #include "ui/form1.h"
 #include "ui/pictures.h"
-#include "ui/scores_window.h"
+#include "ui/scores_dialog_factory.h"
 
 #include <QSettings>
 #include <QString>
@@ -30,7 +30,7 @@ struct Program {
     ui::Form1 form;
     ClockReseededRandom random;
     QtWavePlayer sound;
-    ui::ScoresWindow scoresWindow;
+    ui::ScoresDialogFactory scoresDialogs;
     Module2 scores;
     QSettings settings;
     QtSystemInfoLauncher launcher;

@@ -281,13 +281,4 @@ void ScoresForm::paintEvent(QPaintEvent*) {
     painter_ = nullptr;
 }
 
-ScoresWindow::ScoresWindow(const Pictures& pictures, QWidget* owner)
-    : pictures_(pictures), owner_(owner) {}
-
-void ScoresWindow::showModal(Module2& store) {
-    ScoresForm form(store, pictures_, owner_);
-    form.load();
-    form.exec();
-}
-
 } // namespace zandor::ui

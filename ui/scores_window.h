@@ -1,6 +1,6 @@
-// frmScores, the high-score dialog, as a Qt window: the table, the name entry and the animated
-// banner at their designed places, driven by the dialog's logic through ScoresView; and the
-// HighScoreDialog that opens a fresh one, modally, for every showing.
+// ScoresForm: frmScores, the high-score dialog, as a Qt window. The table, the name entry and
+// the animated banner at their designed places, driven by the dialog's logic (frmScores, in
+// highscores/) through ScoresView; ScoresDialogFactory opens one for every showing.
 #pragma once
 
 #include "highscores/high_score_store.h"
@@ -92,19 +92,6 @@ private:
     QPoint drawPosition_;         // twips
     FramedFit* heightFit_ = new FramedFit(this);
     FramedFit* placeFit_ = new FramedFit(this);
-};
-
-class ScoresWindow final : public HighScoreDialog {
-public:
-    ScoresWindow(const Pictures& pictures, QWidget* owner);
-
-    // Builds a fresh dialog in its designed state, loads it, shows it modally over the owner
-    // and destroys it once it has closed.
-    void showModal(Module2& store) override;
-
-private:
-    Pictures pictures_;
-    QWidget* owner_;
 };
 
 } // namespace zandor::ui

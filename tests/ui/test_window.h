@@ -11,7 +11,7 @@
 #include "shell/menu_commands.h"
 #include "ui/cell_label.h"
 #include "ui/form1.h"
-#include "ui/scores_window.h"
+#include "ui/scores_dialog_factory.h"
 #include "ui/status_bar.h"
 
 #include <QSettings>
@@ -34,7 +34,7 @@ struct TestWindow {
     explicit TestWindow(std::uint64_t seed = 1)
         : pictures(ZANDOR_PICTURES), printer(folder.path()), random(seed),
           settings(folder.filePath("settings.conf"), QSettings::IniFormat), form(pictures),
-          scoresWindow(pictures, &form), scores(scoresWindow),
+          scoresDialogs(pictures, &form), scores(scoresDialogs),
           controller(form, {random, sound, "", scores, iniFile(), settings, printer, pause, [] {}}),
           menus({form, controller, scores, iniFile(), printer, pictures, launcher, helpFile}) {
         controller.Form_Load();
@@ -70,7 +70,7 @@ struct TestWindow {
     FakeLauncher launcher;
     QtHoldingWait pause;
     ui::Form1 form;
-    ui::ScoresWindow scoresWindow;
+    ui::ScoresDialogFactory scoresDialogs;
     Module2 scores;
     MainWindowController controller;
     MenuCommands menus;
