@@ -13,6 +13,10 @@ struct PrintCase {
     const char* message;
 };
 
+void PrintTo(const PrintCase& printCase, std::ostream* out) {
+    *out << printCase.name;
+}
+
 class PrintMessage : public testing::TestWithParam<PrintCase> {};
 
 TEST_P(PrintMessage, SaysWhereAPageWentThatDidNotReachThePrinter) {
