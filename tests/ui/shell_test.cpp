@@ -1,8 +1,8 @@
 // The program's life around the main window, offscreen: its place restored from the settings and
 // saved on closing, the high-score offer on closing, the menu commands that open dialogs and the
 // help, and closing the splash.
-#include "program_info.h"
 #include "modal_closer.h"
+#include "program_info.h"
 #include "shell/startup.h"
 #include "shell/window_place.h"
 #include "test_window.h"
@@ -190,18 +190,20 @@ private slots:
         test::TestWindow window;
         QPrinter* dialogPrinter = nullptr;
         QStringList aboutMessages;
-        const QString seen = modalOpenedBy([&] { give(window, command); }, [&](QDialog* dialog) {
-            if (auto* print = qobject_cast<QPrintDialog*>(dialog)) {
-                dialogPrinter = print->printer();
-            } else {
-                QVERIFY(test::offersTitleAndCloseOnly(dialog)); // fixed-size: ours
-            }
-            if (dialog->objectName() == "frmAbout") { // the test's launcher finds no program
-                test::ModalCloser closer;
-                dialog->findChild<QAbstractButton*>("cmdSysInfo")->click();
-                aboutMessages = closer.messages;
-            }
-        });
+        const QString seen = modalOpenedBy(
+            [&] { give(window, command); },
+            [&](QDialog* dialog) {
+                if (auto* print = qobject_cast<QPrintDialog*>(dialog)) {
+                    dialogPrinter = print->printer();
+                } else {
+                    QVERIFY(test::offersTitleAndCloseOnly(dialog)); // fixed-size: ours
+                }
+                if (dialog->objectName() == "frmAbout") { // the test's launcher finds no program
+                    test::ModalCloser closer;
+                    dialog->findChild<QAbstractButton*>("cmdSysInfo")->click();
+                    aboutMessages = closer.messages;
+                }
+            });
         QCOMPARE(seen, opened); // the last window seen: cancelling says nothing
         if (command == "mnuFilePageSetup") {
             QCOMPARE(dialogPrinter, &window.printer.printer()); // the one printing uses
