@@ -1,5 +1,6 @@
 // The only way from the game logic to the screen: a few operations keyed by the main window's
-// control names and control-array indexes. The Qt window implements it; tests record it.
+// control names and control-array indexes. The shell implements it over the Qt window; tests
+// record it.
 #pragma once
 
 #include <array>

@@ -1,7 +1,7 @@
 #include "shell/main_window_controller.h"
 
 #include "highscores/high_score_store.h"
-#include "platform/qt/held_input_wait.h"
+#include "platform/holding_wait.h"
 #include "shell/window_place.h"
 #include "ui/form1.h"
 
@@ -10,27 +10,27 @@
 namespace zandor {
 
 MainWindowController::MainWindowController(ui::Form1& form, Parts parts)
-    : form_(form), parts_(std::move(parts)),
-      game_(form, parts_.random, parts_.sound, parts_.dataFolder) {
+    : form_(form), parts_(std::move(parts)), view_(form, parts_.printer, parts_.pause),
+      game_(view_, parts_.random, parts_.sound, parts_.dataFolder) {
     using ui::Form1;
     connect(&form, &Form1::startClicked, this,
-            [this] { run([this] { game_.StartButton_Click(); }); });
+            [this] { runCountingHandlers([this] { game_.StartButton_Click(); }); });
     connect(&form, &Form1::pauseClicked, this,
-            [this] { run([this] { game_.pausebutton_Click(); }); });
+            [this] { runCountingHandlers([this] { game_.pausebutton_Click(); }); });
     connect(&form, &Form1::printClicked, this,
-            [this] { run([this] { game_.mnuFilePrint_Click(); }); });
+            [this] { runCountingHandlers([this] { game_.mnuFilePrint_Click(); }); });
     connect(&form, &Form1::autoManualClicked, this,
-            [this] { run([this] { game_.automancheck_Click(); }); });
+            [this] { runCountingHandlers([this] { game_.automancheck_Click(); }); });
     connect(&form, &Form1::cardCountClicked, this,
-            [this](int cards) { run([this, cards] { cardCountClicked(cards); }); });
+            [this](int cards) { runCountingHandlers([this, cards] { cardCountClicked(cards); }); });
     connect(&form, &Form1::cellClicked, this, [this](Ctl grid, int index) {
-        run([this, grid, index] { cellClicked(grid, index); });
+        runCountingHandlers([this, grid, index] { cellClicked(grid, index); });
     });
     connect(&form, &Form1::closing, this, &MainWindowController::Form_Unload);
 }
 
 template <typename Handler>
-void MainWindowController::run(Handler handler) {
+void MainWindowController::runCountingHandlers(Handler handler) {
     if (unloading_) {
         return;
     }
@@ -53,7 +53,7 @@ void MainWindowController::Form_Unload() {
     unloading_ = true;
     // The game unwinds from wherever it is without touching the window again.
     game_.programEnding();
-    endHeldWaits();
+    parts_.pause.endAll();
     if (handlersRunning_ == 0) {
         finishUnload();
     }

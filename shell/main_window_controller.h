@@ -5,6 +5,7 @@
 #pragma once
 
 #include "engine/game.h"
+#include "shell/main_window_view.h"
 
 #include <QObject>
 #include <QString>
@@ -31,6 +32,8 @@ public:
         Module2& scores;
         QString highScoreFile; // MYGAME.INI's full path
         QSettings& settings;   // where the window's place is kept
+        PagePrinter& printer;  // prints the window for the game
+        HoldingWait& pause;    // the game's pause between calls
         // Ends the program once the window has closed; by default it leaves the event loop.
         std::function<void()> endProgram = defaultEndProgram;
     };
@@ -52,16 +55,18 @@ public:
     bool closing() const { return unloading_; }
 
 private:
-    // Runs an event handler of the game unless the close has begun; the close waits for the
-    // outermost one to return.
+    // Runs an event handler of the game unless the close has begun, counting the handlers
+    // running (one may start another through the events it lets through): the close waits for
+    // the outermost one to return.
     template <typename Handler>
-    void run(Handler handler);
+    void runCountingHandlers(Handler handler);
     void finishUnload();
     void cardCountClicked(int cards);
     void cellClicked(Ctl grid, int index);
 
     ui::Form1& form_;
     Parts parts_;
+    MainWindowView view_;
     Game game_;
     int handlersRunning_ = 0;
     bool unloading_ = false;

@@ -2,6 +2,7 @@
 
 #include "highscores/high_score_store.h"
 #include "platform/qt/window_printer.h"
+#include "shell/command_messages.h"
 #include "shell/main_window_controller.h"
 #include "ui/about_dialog.h"
 #include "ui/form1.h"
@@ -26,8 +27,6 @@ MenuCommands::MenuCommands(Parts parts) : parts_(std::move(parts)) {
         };
     };
     connect(&parts_.form, &Form1::scoreClicked, this, unlessClosing(&MenuCommands::score_Click));
-    connect(&parts_.form, &Form1::scorebuttonClicked, this,
-            unlessClosing(&MenuCommands::scorebutton_Click));
     connect(&parts_.form, &Form1::pageSetupClicked, this,
             unlessClosing(&MenuCommands::mnuFilePageSetup_Click));
     connect(&parts_.form, &Form1::helpContentsClicked, this,
@@ -41,10 +40,6 @@ MenuCommands::~MenuCommands() = default;
 void MenuCommands::score_Click() {
     // The score is not looked at when only viewing.
     parts_.scores.ShowHighScores(0, kHighScoreTitle, parts_.highScoreFile.toStdString(), true);
-}
-
-void MenuCommands::scorebutton_Click() {
-    score_Click();
 }
 
 void MenuCommands::mnuFilePageSetup_Click() {
@@ -77,7 +72,15 @@ void MenuCommands::mnuHelpContents_Click() {
 }
 
 void MenuCommands::mnuHelpAbout_Click() {
-    ui::frmAbout::showModal(parts_.pictures, parts_.launcher, &parts_.form);
+    // QDialog centres itself over its owner when shown.
+    ui::frmAbout about(parts_.pictures, &parts_.form);
+    connect(&about, &ui::frmAbout::cmdSysInfoClicked, &about, [this, &about] {
+        const QString unavailable = startSystemInfo(parts_.launcher);
+        if (!unavailable.isEmpty()) {
+            ui::showMessage(&about, unavailable);
+        }
+    });
+    about.exec();
 }
 
 } // namespace zandor

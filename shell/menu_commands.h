@@ -36,8 +36,7 @@ public:
     explicit MenuCommands(Parts parts);
     ~MenuCommands() override;
 
-    void score_Click();
-    void scorebutton_Click();
+    void score_Click(); // File, Hi-Scores and the scorebutton
     void mnuFilePageSetup_Click();
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();

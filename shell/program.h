@@ -5,6 +5,7 @@
 
 #include "engine/random_source.h"
 #include "highscores/high_score_store.h"
+#include "platform/qt/held_input_wait.h"
 #include "platform/qt/system_info_launcher.h"
 #include "platform/qt/wave_player.h"
 #include "platform/qt/window_printer.h"
@@ -12,7 +13,7 @@
 #include "shell/menu_commands.h"
 #include "ui/form1.h"
 #include "ui/pictures.h"
-#include "ui/scores_window.h"
+#include "ui/scores_dialog_factory.h"
 
 #include <QSettings>
 #include <QString>
@@ -29,10 +30,11 @@ struct Program {
     ui::Form1 form;
     ClockReseededRandom random;
     QtWavePlayer sound;
-    ui::ScoresWindow scoresWindow;
+    ui::ScoresDialogFactory scoresDialogs;
     Module2 scores;
     QSettings settings;
     QtSystemInfoLauncher launcher;
+    QtHoldingWait pause;
     QString highScoreFile;
     MainWindowController controller;
     MenuCommands menus;

@@ -75,9 +75,7 @@ WindowPlace readWindowPlace(QSettings& settings) {
 }
 
 void writeWindowPlace(QSettings& settings, const QRect& outerPixels) {
-    const auto twips = [](int pixels) {
-        return singleText(static_cast<float>(pixels) * ui::kTwipsPerPixel);
-    };
+    const auto twips = [](int pixels) { return singleText(static_cast<float>(ui::twips(pixels))); };
     settings.beginGroup("Settings");
     if (placeIsKnown()) {
         settings.setValue("MainLeft", twips(outerPixels.left()));
@@ -91,14 +89,14 @@ void writeWindowPlace(QSettings& settings, const QRect& outerPixels) {
 
 void restoreWindowPlace(QSettings& settings, ui::Form1& form) {
     const WindowPlace place = readWindowPlace(settings);
-    const auto pixels = [](float twips) { return qRound(twips / ui::kTwipsPerPixel); };
+    using ui::px;
     const QScreen* primary = QGuiApplication::primaryScreen();
     const bool known = placeIsKnown(); // else the size is fitted to the primary screen
-    QRect frame(known ? QPoint(pixels(place.left), pixels(place.top))
+    QRect frame(known ? QPoint(px(place.left), px(place.top))
                       : primary->availableGeometry().topLeft(),
                 form.size());
     if (place.width && place.height) {
-        frame.setSize(QSize(pixels(*place.width), pixels(*place.height)));
+        frame.setSize(QSize(px(*place.width), px(*place.height)));
     }
     if (known) {
         frame = keepOnAScreen(frame, screenAreas(&QScreen::geometry), primary->geometry());

@@ -1,9 +1,7 @@
 #include "ui/about_dialog.h"
 
-#include "platform/system_info.h"
 #include "program_info.h"
 #include "ui/look.h"
-#include "ui/message_box.h"
 #include "ui/picture_box.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
@@ -57,8 +55,7 @@ QString versionLine() {
 }
 } // namespace
 
-frmAbout::frmAbout(const Pictures& pictures, SystemInfoLauncher& launcher, QWidget* owner)
-    : QDialog(owner), launcher_(launcher) {
+frmAbout::frmAbout(const Pictures& pictures, QWidget* owner) : QDialog(owner) {
     setObjectName("frmAbout");
     setWindowTitle("About Zandor Bingo");
     // No system menu either, which on Windows also leaves the title bar without an icon.
@@ -78,7 +75,7 @@ frmAbout::frmAbout(const Pictures& pictures, SystemInfoLauncher& launcher, QWidg
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     auto* cmdSysInfo =
         button("cmdSysInfo", "&System Info...", twipsRect(4080, 3360, 1452, 345), this);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfoClicked);
 
     auto* picIcon = new PictureBox(pictures.aboutPicture(), this);
     picIcon->setObjectName("picIcon");
@@ -106,12 +103,6 @@ frmAbout::frmAbout(const Pictures& pictures, SystemInfoLauncher& launcher, QWidg
     Form_Load();
 }
 
-void frmAbout::showModal(const Pictures& pictures, SystemInfoLauncher& launcher, QWidget* owner) {
-    // QDialog centres itself over its owner when shown.
-    frmAbout about(pictures, launcher, owner);
-    about.exec();
-}
-
 void frmAbout::Form_Load() {
     lblVersion->setText(versionLine());
     lblTitle->setText(program::kName);
@@ -124,16 +115,6 @@ void frmAbout::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void frmAbout::cmdSysInfo_Click() {
-    StartSysInfo();
-}
-
-void frmAbout::StartSysInfo() {
-    if (!launcher_.start()) {
-        showMessage(this, "System Information Is Unavailable At This Time");
-    }
 }
 
 } // namespace zandor::ui

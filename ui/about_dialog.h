@@ -1,15 +1,11 @@
 // frmAbout: the About box opened from the Help menu. It shows the game's picture, title,
-// version and notes, and can start the desktop's system-information program.
+// version and notes, and reports a click on System Info (the program decides what it starts).
 #pragma once
 
 #include <QDialog>
 
 class QLabel;
 class QPushButton;
-
-namespace zandor {
-class SystemInfoLauncher;
-}
 
 namespace zandor::ui {
 
@@ -18,20 +14,17 @@ class Pictures;
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    frmAbout(const Pictures& pictures, SystemInfoLauncher& launcher, QWidget* owner);
+    frmAbout(const Pictures& pictures, QWidget* owner);
 
-    // Shows a new About box modally over the owner; returns when it has been closed.
-    static void showModal(const Pictures& pictures, SystemInfoLauncher& launcher, QWidget* owner);
+signals:
+    void cmdSysInfoClicked();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Form_Load();
-    void cmdSysInfo_Click();
-    void StartSysInfo();
 
-    SystemInfoLauncher& launcher_;
     QLabel* lblTitle;
     QLabel* lblVersion;
     QPushButton* cmdOK;

@@ -2,8 +2,6 @@
 // the yields of the game loop, and the modal announcements.
 #include "ui/form1.h"
 
-#include "platform/qt/held_input_wait.h"
-#include "platform/qt/window_printer.h"
 #include "program_info.h"
 #include "ui/accessibility.h"
 #include "ui/cell_label.h"
@@ -26,8 +24,7 @@
 
 namespace zandor::ui {
 
-Form1::Form1(const Pictures& pictures, WindowPrinter& printer, QWidget* parent)
-    : QMainWindow(parent), pictures_(pictures), printer_(printer) {
+Form1::Form1(const Pictures& pictures, QWidget* parent) : QMainWindow(parent), pictures_(pictures) {
     installAccessibility();
     setObjectName("Form1");
     setWindowTitle(program::kName);
@@ -164,9 +161,7 @@ void Form1::setEnabled(Ctl control, bool enabled) {
     case Ctl::pausebutton:
         pausebutton->setEnabled(enabled);
         break;
-    case Ctl::PrintButton:
-        PrintButton->setEnabled(enabled);
-        break;
+    case Ctl::PrintButton: // gives the menu's command, so follows it
     case Ctl::mnuFilePrint:
         mnuFilePrint->setEnabled(enabled);
         break;
@@ -213,19 +208,6 @@ void Form1::processEvents() {
     QCoreApplication::processEvents();
 }
 
-// The pause between two calls answers keys and clicks within a few milliseconds, not only
-// after the whole slice; nothing runs in the middle of a call, whose sound holds input back.
-void Form1::sleep(int milliseconds) {
-    constexpr qint64 kAnswerMs = 20;
-    const QDeadlineTimer deadline(milliseconds, Qt::PreciseTimer);
-    while (!deadline.hasExpired()) {
-        if (!waitHoldingInput(static_cast<int>(std::min(kAnswerMs, deadline.remainingTime())))) {
-            return; // the program is closing
-        }
-        QCoreApplication::processEvents();
-    }
-}
-
 void Form1::messageBox(std::string_view text) {
     showMessage(this, QString::fromUtf8(text.data(), static_cast<int>(text.size())));
 }
@@ -249,24 +231,6 @@ QImage Form1::clientAreaImage() {
     return grab(QRect(0, top, width(), height() - top)).toImage();
 }
 
-void Form1::printWindow() {
-    const PrintOutcome outcome = printer_.print(clientAreaImage());
-    switch (outcome.kind) {
-    case PrintOutcome::Kind::Printed:
-        break;
-    case PrintOutcome::Kind::PrintedToFile:
-        showMessage(this,
-                    "Page Setup prints to a file, so the cards were saved as " + outcome.path);
-        break;
-    case PrintOutcome::Kind::SavedAsPdf:
-        showMessage(this, "No printer is installed, so the cards were saved as " + outcome.path);
-        break;
-    case PrintOutcome::Kind::Failed:
-        showMessage(this, "The cards could not be printed.");
-        break;
-    }
-}
-
 void Form1::closeEvent(QCloseEvent* event) {
     // The shut-down sequence runs over the open window (the high-score offer shows over it)
     // and then ends the program, which takes the window with it.
@@ -275,29 +239,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::setOuterSize(const QSize& outer) {
-    pendingOuterSize_ = outer;
-    resize(outer);
-    fitOuterSize();
-}
-
-bool Form1::event(QEvent* event) {
-    const bool handled = QMainWindow::event(event);
-    // The window manager's frame shows as a move of the client area within it.
-    if (event->type() == QEvent::Move || event->type() == QEvent::Show) {
-        fitOuterSize();
-    }
-    return handled;
-}
-
-void Form1::fitOuterSize() {
-    if (!pendingOuterSize_.isValid() || !isVisible()) {
-        return;
-    }
-    const QSize frame = frameGeometry().size() - size();
-    if (frame.width() > 0 || frame.height() > 0) {
-        resize(pendingOuterSize_ - frame);
-        pendingOuterSize_ = QSize();
-    }
+    outerSizeFit_->run([this, outer](const QSize& frame) { resize(outer - frame); });
 }
 
 } // namespace zandor::ui

@@ -1,10 +1,11 @@
-// The main window, Form1: every control of the game at its designed place, implementing the
-// view the game logic drives. It holds no rules: clicks go out as signals, and the logic
-// answers through GameView.
+// The main window, Form1: every control of the game at its designed place, shown and read by
+// the control names the game logic uses. It holds no rules: clicks go out as signals, and the
+// logic answers through the shell's GameView over it.
 #pragma once
 
 #include "engine/game_state.h"
 #include "engine/game_view.h"
+#include "ui/framed_fit.h"
 #include "ui/pictures.h"
 
 #include <QMainWindow>
@@ -16,10 +17,6 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 
-namespace zandor {
-class WindowPrinter;
-}
-
 namespace zandor::ui {
 
 class Announcer;
@@ -27,10 +24,10 @@ class CellLabel;
 class FramePanel;
 class StatusBar;
 
-class Form1 : public QMainWindow, public GameView {
+class Form1 : public QMainWindow {
     Q_OBJECT
 public:
-    Form1(const Pictures& pictures, WindowPrinter& printer, QWidget* parent = nullptr);
+    explicit Form1(const Pictures& pictures, QWidget* parent = nullptr);
 
     static constexpr int kGameTypes = 9; // selgametype 0..8
     static constexpr int kCardGrids = 3; // Label3, Label4, Label5
@@ -38,28 +35,27 @@ public:
     // The designed client area (menu bar excluded) in device-independent pixels.
     static QSize designedClientSize();
 
-    // GameView. Its operations share names with QWidget's; keep QWidget's reachable too.
+    // The controls by the game's names. These share names with QWidget's operations; keep
+    // QWidget's reachable too.
     using QMainWindow::repaint;
     using QMainWindow::setEnabled;
     using QMainWindow::setFocus;
     using QMainWindow::setVisible;
-    void setCaption(Ctl control, int index, std::string_view caption) override;
-    std::string caption(Ctl control, int index) const override;
-    void setBackColor(Ctl control, int index, Rgb color) override;
-    Rgb backColor(Ctl control, int index) const override;
-    void setVisible(Ctl control, bool visible) override;
-    void setEnabled(Ctl control, bool enabled) override;
-    bool isSelected(Ctl option, int index) const override;
-    int value(Ctl control) const override;
-    void setFocus(Ctl option, int index) override;
-    void setStatusPanel(int panel, std::string_view text) override;
-    void repaint() override;
-    void processEvents() override;
-    void sleep(int milliseconds) override;
-    void messageBox(std::string_view text) override;
-    void showWinnersCard(const WinnersCard& card) override;
-    void announce(std::string_view text) override;
-    void printWindow() override;
+    void setCaption(Ctl control, int index, std::string_view caption);
+    std::string caption(Ctl control, int index) const;
+    void setBackColor(Ctl control, int index, Rgb color);
+    Rgb backColor(Ctl control, int index) const;
+    void setVisible(Ctl control, bool visible);
+    void setEnabled(Ctl control, bool enabled);
+    bool isSelected(Ctl option, int index) const;
+    int value(Ctl control) const;
+    void setFocus(Ctl option, int index);
+    void setStatusPanel(int panel, std::string_view text);
+    void repaint();
+    void processEvents();
+    void messageBox(std::string_view text);
+    void showWinnersCard(const WinnersCard& card);
+    void announce(std::string_view text);
 
     // Says the message to a listening screen reader wherever the focus is, without moving it.
     void announce(const QString& message);
@@ -74,12 +70,11 @@ public:
 signals:
     void startClicked();
     void pauseClicked();
-    void printClicked();              // the Print button and File, Print
+    void printClicked();              // File, Print or the PrintButton
     void cardCountClicked(int cards); // sel0..sel3
     void autoManualClicked();
     void cellClicked(Ctl grid, int index); // Label3/4/5, cell 1..25
-    void scoreClicked();                   // File, Hi-Scores
-    void scorebuttonClicked();
+    void scoreClicked();                   // File, Hi-Scores or the scorebutton
     void pageSetupClicked();
     void helpContentsClicked();
     void helpAboutClicked();
@@ -88,10 +83,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
-    void fitOuterSize();
     void buildMenus();
     QWidget* buildPicture(QWidget* client);
     void buildControlPanel(QWidget* picture);
@@ -108,12 +101,13 @@ private:
     };
     QPushButton* pictureButton(const PictureButtonDesign& design, const QIcon& icon, int left,
                                QWidget* parent);
+    // The button gives the menu's command: a click triggers it, and it is enabled as it is.
+    void givesCommand(QPushButton* button, QAction* command);
     CellLabel* cellLabel(Ctl control, int index) const;
     FramePanel* frame(Ctl control) const;
     QRadioButton* option(Ctl option, int index) const;
 
     const Pictures& pictures_;
-    WindowPrinter& printer_;
     StatusBar* status_ = nullptr;
     Announcer* announcer_ = nullptr;
     CellLabel* CalledNumberDisplay = nullptr;
@@ -127,10 +121,9 @@ private:
     QSlider* Slider1 = nullptr;
     QPushButton* StartButton = nullptr;
     QPushButton* pausebutton = nullptr;
-    QPushButton* scorebutton = nullptr;
-    QPushButton* PrintButton = nullptr;
+    QAction* score = nullptr;
     QAction* mnuFilePrint = nullptr;
-    QSize pendingOuterSize_; // valid until the outer size has been given
+    FramedFit* outerSizeFit_ = new FramedFit(this);
 };
 
 } // namespace zandor::ui

@@ -82,7 +82,8 @@ QSize Form1::designedClientSize() {
 void Form1::buildMenus() {
     QMenu* mnuFile = menuBar()->addMenu("&File");
     mnuFile->setObjectName("mnuFile");
-    QAction* score = mnuFile->addAction("&Hi-Scores");
+    // File, Hi-Scores and File, Print are the commands the scorebutton and PrintButton give too.
+    score = mnuFile->addAction("&Hi-Scores");
     score->setObjectName("score");
     connect(score, &QAction::triggered, this, &Form1::scoreClicked);
     mnuFile->addSeparator()->setObjectName("mnuFileBar2");
@@ -185,12 +186,18 @@ void Form1::buildButtons(FramePanel* frame1) {
     pausebutton =
         pictureButton({"pausebutton", "Pause Game", "Pause"}, pictures_.pauseIcon(), 5880, frame1);
     connect(pausebutton, &QPushButton::clicked, this, &Form1::pauseClicked);
-    scorebutton = pictureButton({"scorebutton", "High Scores", "High Scores"},
-                                pictures_.scoresIcon(), 6600, frame1);
-    connect(scorebutton, &QPushButton::clicked, this, &Form1::scorebuttonClicked);
-    PrintButton = pictureButton({"PrintButton", "Print Cards", "Print"}, pictures_.printerIcon(),
-                                7320, frame1);
-    connect(PrintButton, &QPushButton::clicked, this, &Form1::printClicked);
+    givesCommand(pictureButton({"scorebutton", "High Scores", "High Scores"},
+                               pictures_.scoresIcon(), 6600, frame1),
+                 score);
+    givesCommand(pictureButton({"PrintButton", "Print Cards", "Print"}, pictures_.printerIcon(),
+                               7320, frame1),
+                 mnuFilePrint);
+}
+
+void Form1::givesCommand(QPushButton* button, QAction* command) {
+    connect(button, &QPushButton::clicked, command, &QAction::trigger);
+    connect(command, &QAction::enabledChanged, button, &QWidget::setEnabled);
+    button->setEnabled(command->isEnabled());
 }
 
 void Form1::buildScoreBoard(QWidget* picture) {

@@ -27,11 +27,6 @@ constexpr int kClientWidth = 4230;
 constexpr int kClientHeight = 3765;
 constexpr int kSettleMs = 500;
 
-// Twips to pixels for places that may lie left of or above the origin.
-int pixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
-
 QString toQString(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -80,12 +75,12 @@ T* ScoresForm::control(const std::string& name) const {
 
 int ScoresForm::screenWidth() const {
     const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-    return shown->geometry().width() * kTwipsPerPixel;
+    return twips(shown->geometry().width());
 }
 
 int ScoresForm::screenHeight() const {
     const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-    return shown->geometry().height() * kTwipsPerPixel;
+    return twips(shown->geometry().height());
 }
 
 double ScoresForm::twipsPerPixelX() const {
@@ -97,52 +92,30 @@ double ScoresForm::twipsPerPixelY() const {
 }
 
 int ScoresForm::width() const {
-    return frameGeometry().width() * kTwipsPerPixel;
+    return twips(frameGeometry().width());
 }
 
 int ScoresForm::height() const {
-    return frameGeometry().height() * kTwipsPerPixel;
+    return twips(frameGeometry().height());
 }
 
 void ScoresForm::move(int left, int top) {
     const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-    QWidget::move(shown->geometry().topLeft() + QPoint(pixels(left), pixels(top)));
+    QWidget::move(shown->geometry().topLeft() + QPoint(px(left), px(top)));
     // Centred by its client size while the frame is not known yet: once it is, the window
     // moves by half the frame, as if it had been centred by its outer size.
-    centreWhenFramed_ = frameGeometry().size() == QWidget::size();
-}
-
-void ScoresForm::centreFramed() {
-    const QSize frame = frameGeometry().size() - QWidget::size();
-    if (centreWhenFramed_ && !frame.isNull()) {
-        centreWhenFramed_ = false;
-        QWidget::move(pos() - QPoint(frame.width() / 2, frame.height() / 2));
+    if (FramedFit::frameOf(this).isNull()) {
+        placeFit_->run([this](const QSize& frame) {
+            QWidget::move(pos() - QPoint(frame.width() / 2, frame.height() / 2));
+        });
     }
 }
 
 void ScoresForm::setHeight(int height) {
-    outerHeight_ = height;
-    fitOuterHeight();
-}
-
-void ScoresForm::fitOuterHeight() {
-    // The title bar and borders stay as they are; the client area takes the difference. They
-    // are known only once the window shows, so a height set before that is fitted again then.
-    if (outerHeight_ >= 0) {
-        const int frame = frameGeometry().height() - QWidget::height();
-        setFixedHeight(std::max(0, pixels(outerHeight_) - frame));
-    }
-}
-
-bool ScoresForm::event(QEvent* event) {
-    const bool handled = QDialog::event(event);
-    // The window manager tells the frame's size some time after the window shows; it moves the
-    // window as it puts the frame round it.
-    if (event->type() == QEvent::Show || event->type() == QEvent::Move) {
-        fitOuterHeight();
-        centreFramed();
-    }
-    return handled;
+    // The title bar and borders stay as they are; the client area takes the difference.
+    heightFit_->run([this, height](const QSize& frame) {
+        setFixedHeight(std::max(0, px(height) - frame.height()));
+    });
 }
 
 void ScoresForm::setCaption(const std::string& caption) {
@@ -166,8 +139,7 @@ void ScoresForm::setDrawPosition(int x, int y) {
 void ScoresForm::lineTo(int x, int y, std::uint32_t colour) {
     if (painter_ != nullptr) {
         painter_->setPen(QPen(toQColor(colour), 1));
-        painter_->drawLine(pixels(drawPosition_.x()), pixels(drawPosition_.y()), pixels(x),
-                           pixels(y));
+        painter_->drawLine(px(drawPosition_.x()), px(drawPosition_.y()), px(x), px(y));
     }
     drawPosition_ = QPoint(x, y);
 }
@@ -190,13 +162,12 @@ TwipsRect ScoresForm::geometry(const std::string& name) const {
         return {};
     }
     const QRect r = widget->geometry();
-    return {r.x() * kTwipsPerPixel, r.y() * kTwipsPerPixel, r.width() * kTwipsPerPixel,
-            r.height() * kTwipsPerPixel};
+    return {twips(r.x()), twips(r.y()), twips(r.width()), twips(r.height())};
 }
 
 void ScoresForm::setTop(const std::string& name, int top) {
     if (QWidget* widget = control(name)) {
-        widget->move(widget->x(), pixels(top));
+        widget->move(widget->x(), px(top));
     }
 }
 
@@ -343,15 +314,6 @@ void ScoresForm::paintEvent(QPaintEvent*) {
     painter_ = &painter;
     logic_.Form_Paint();
     painter_ = nullptr;
-}
-
-ScoresWindow::ScoresWindow(const Pictures& pictures, QWidget* owner)
-    : pictures_(pictures), owner_(owner) {}
-
-void ScoresWindow::showModal(Module2& store) {
-    ScoresForm form(store, pictures_, owner_);
-    form.load();
-    form.exec();
 }
 
 } // namespace zandor::ui

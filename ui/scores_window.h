@@ -1,11 +1,12 @@
-// frmScores, the high-score dialog, as a Qt window: the table, the name entry and the animated
-// banner at their designed places, driven by the dialog's logic through ScoresView; and the
-// HighScoreDialog that opens a fresh one, modally, for every showing.
+// ScoresForm: frmScores, the high-score dialog, as a Qt window. The table, the name entry and
+// the animated banner at their designed places, driven by the dialog's logic (frmScores, in
+// highscores/) through ScoresView; ScoresDialogFactory opens one for every showing.
 #pragma once
 
 #include "highscores/high_score_store.h"
 #include "highscores/scores_dialog.h"
 #include "highscores/scores_view.h"
+#include "ui/framed_fit.h"
 #include "ui/pictures.h"
 
 #include <QDialog>
@@ -72,7 +73,6 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     void buildControls();
@@ -81,8 +81,6 @@ private:
     void applyTimer();
     void describeRow(int row);
     void readNewEntry(const QString& name, const QString& score);
-    void fitOuterHeight();
-    void centreFramed();
 
     frmScores logic_;
     std::map<std::string, QWidget*> controls_;
@@ -97,21 +95,8 @@ private:
     int timerInterval_ = 3000;
     QPainter* painter_ = nullptr; // set only while Form_Paint runs
     QPoint drawPosition_;         // twips
-    int outerHeight_ = -1;        // twips, once the logic has set it
-    bool centreWhenFramed_ = false;
-};
-
-class ScoresWindow final : public HighScoreDialog {
-public:
-    ScoresWindow(const Pictures& pictures, QWidget* owner);
-
-    // Builds a fresh dialog in its designed state, loads it, shows it modally over the owner
-    // and destroys it once it has closed.
-    void showModal(Module2& store) override;
-
-private:
-    Pictures pictures_;
-    QWidget* owner_;
+    FramedFit* heightFit_ = new FramedFit(this);
+    FramedFit* placeFit_ = new FramedFit(this);
 };
 
 } // namespace zandor::ui

@@ -11,8 +11,16 @@ namespace zandor::ui {
 
 constexpr int kTwipsPerPixel = 15;
 
-constexpr int px(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+// Twips to the nearest pixel, halves away from zero: places left of or above the origin round
+// as those right of or below it do.
+template <typename Twips>
+constexpr int px(Twips twips) {
+    const double pixels = static_cast<double>(twips) / kTwipsPerPixel;
+    return static_cast<int>(pixels < 0 ? pixels - 0.5 : pixels + 0.5);
+}
+
+constexpr int twips(int pixels) {
+    return pixels * kTwipsPerPixel;
 }
 
 constexpr QRect twipsRect(int left, int top, int width, int height) {

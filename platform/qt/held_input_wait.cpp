@@ -68,4 +68,15 @@ void endHeldWaits() {
     }
 }
 
+void QtHoldingWait::wait(int milliseconds) {
+    constexpr qint64 kAnswerMs = 20;
+    const QDeadlineTimer deadline(milliseconds, Qt::PreciseTimer);
+    while (!deadline.hasExpired()) {
+        if (!waitHoldingInput(static_cast<int>(std::min(kAnswerMs, deadline.remainingTime())))) {
+            return; // the program is closing
+        }
+        QCoreApplication::processEvents();
+    }
+}
+
 } // namespace zandor

@@ -2,6 +2,8 @@
 // a sound to be over.
 #pragma once
 
+#include "platform/holding_wait.h"
+
 #include <functional>
 
 namespace zandor {
@@ -19,5 +21,15 @@ void wakeHeldWaits();
 
 // Ends every wait in progress at once: the program is closing and a game must unwind quickly.
 void endHeldWaits();
+
+// The game's pause as these waits: short waits holding input for the time, with the keys and
+// clicks held back answered after each, so that navigation is answered within a few
+// milliseconds (nothing runs in the middle of a call, whose sound holds input back for its
+// whole length); endHeldWaits() to end.
+class QtHoldingWait final : public HoldingWait {
+public:
+    void wait(int milliseconds) override;
+    void endAll() override { endHeldWaits(); }
+};
 
 } // namespace zandor

@@ -2,21 +2,14 @@
 // installed the page goes to a PDF file in the player's documents folder instead.
 #pragma once
 
-#include <QImage>
+#include "platform/page_printer.h"
+
 #include <QPrinter>
-#include <QString>
 #include <memory>
 
 namespace zandor {
 
-struct PrintOutcome {
-    // PrintedToFile: Page Setup chose "Print to file"; each print overwrites that one file.
-    enum class Kind { Printed, PrintedToFile, SavedAsPdf, Failed };
-    Kind kind = Kind::Failed;
-    QString path; // the file written, for PrintedToFile and SavedAsPdf
-};
-
-class WindowPrinter {
+class WindowPrinter final : public PagePrinter {
 public:
     // pdfFolder: where a page goes when there is no printer (the documents folder by default).
     explicit WindowPrinter(QString pdfFolder = QString());
@@ -25,7 +18,7 @@ public:
     // opening the print system costs start-up time and memory a game may never need.
     QPrinter& printer();
 
-    PrintOutcome print(const QImage& page);
+    PrintOutcome print(const QImage& page) override;
 
 private:
     PrintOutcome printToPdf(const QImage& page);

@@ -210,6 +210,21 @@ private slots:
         // The clearing of the board and cards is the engine's tests' business.
         QVERIFY(table.widget<QAbstractButton>("sel0_1")->isChecked());
         QVERIFY(!table.widget("StartButton")->isEnabled() && table.widget("GAME1")->isHidden());
+        QVERIFY(table.widget("PrintButton")->isEnabled());
+    }
+
+    void printIsOffDuringAGame() {
+        Table table;
+        test::ModalCloser closer;
+        table.click("sel1_1");
+        bool printOff = false; // the button and the menu item alike
+        QTimer::singleShot(150, [&] {
+            printOff = !table.widget("PrintButton")->isEnabled() &&
+                       !table.form.findChild<QAction*>("mnuFilePrint")->isEnabled();
+            table.form.close(); // ends the game
+        });
+        table.click("StartButton");
+        QVERIFY(printOff);
     }
 };
 

@@ -2,10 +2,11 @@
 // with its sparkle, storing a typed name or closing without it, a table that cannot be saved.
 #include "modal_closer.h"
 #include "ui/look.h"
-#include "ui/scores_window.h"
+#include "ui/scores_dialog_factory.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,8 +29,8 @@ const QString kNoFile = "(no file)";
 struct Showing {
     QTemporaryDir folder;
     ui::Pictures pictures;
-    ui::ScoresWindow window{pictures, nullptr};
-    Module2 store{window};
+    ui::ScoresDialogFactory dialogs{pictures, nullptr};
+    Module2 store{dialogs};
 
     explicit Showing(const QString& pictureFolder) : pictures(pictureFolder) {}
     QString ini() const { return folder.filePath("MYGAME.INI"); }

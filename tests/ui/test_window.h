@@ -4,13 +4,14 @@
 #pragma once
 
 #include "engine/random_source.h"
+#include "platform/qt/held_input_wait.h"
 #include "platform/qt/window_printer.h"
 #include "platform/system_info.h"
 #include "shell/main_window_controller.h"
 #include "shell/menu_commands.h"
 #include "ui/cell_label.h"
 #include "ui/form1.h"
-#include "ui/scores_window.h"
+#include "ui/scores_dialog_factory.h"
 #include "ui/status_bar.h"
 
 #include <QSettings>
@@ -32,9 +33,9 @@ public:
 struct TestWindow {
     explicit TestWindow(std::uint64_t seed = 1)
         : pictures(ZANDOR_PICTURES), printer(folder.path()), random(seed),
-          settings(folder.filePath("settings.conf"), QSettings::IniFormat), form(pictures, printer),
-          scoresWindow(pictures, &form), scores(scoresWindow),
-          controller(form, {random, sound, "", scores, iniFile(), settings, [] {}}),
+          settings(folder.filePath("settings.conf"), QSettings::IniFormat), form(pictures),
+          scoresDialogs(pictures, &form), scores(scoresDialogs),
+          controller(form, {random, sound, "", scores, iniFile(), settings, printer, pause, [] {}}),
           menus({form, controller, scores, iniFile(), printer, pictures, launcher, helpFile}) {
         controller.Form_Load();
         form.show();
@@ -67,8 +68,9 @@ struct TestWindow {
     QSettings settings;
     QString helpFile = ZANDOR_HELP;
     FakeLauncher launcher;
+    QtHoldingWait pause;
     ui::Form1 form;
-    ui::ScoresWindow scoresWindow;
+    ui::ScoresDialogFactory scoresDialogs;
     Module2 scores;
     MainWindowController controller;
     MenuCommands menus;
