@@ -29,8 +29,8 @@ SHELL_WORDS = set("""
     getopts alias hash times jobs fg bg disown declare typeset
 """.split())
 # Words that run the command after them.
-PREFIX_WORDS = {"$SUDO", "env", "sudo", "exec", "command", "nohup", "time", "nice", "setsid", "xargs",
-                "timeout", "stdbuf", "dbus-run-session", "unshare", "--"}
+PREFIX_WORDS = {"$SUDO", "env", "sudo", "exec", "command", "nohup", "time", "nice", "setsid",
+                "xargs", "timeout", "stdbuf", "dbus-run-session", "unshare", "--"}
 # Options of those words that take a value: env -u NAME, timeout -s SIGNAL -k DURATION.
 OPTIONS_WITH_VALUES = {"-u", "--unset", "-s", "--signal", "-k", "--kill-after"}
 # Programs the project builds itself.
@@ -72,29 +72,33 @@ def code_of(text):
     blanked out; command substitutions (also inside double quotes) and subshells are kept,
     each opened and closed by a `;`, so that their first word is in a command position."""
     out, stack, i = [], ["code"], 0
+
+    def at(token):
+        return text.startswith(token, i)
+
     while i < len(text):
-        c, state, rest = text[i], stack[-1], text[i:]
+        c, state = text[i], stack[-1]
         step = 1
         if state == "single":
             if c == "'":
                 stack.pop()
         elif state in ("brace", "arith"):
             opener, closer = ("{", "}") if state == "brace" else ("((", "))")
-            if rest.startswith(closer):
+            if at(closer):
                 stack.pop()
                 step = len(closer)
-            elif rest.startswith(opener):
+            elif at(opener):
                 stack.append(state)
                 step = len(opener)
         elif c == "\\":
             step = 2
-        elif rest.startswith("$(("):
+        elif at("$(("):
             stack.append("arith")
             step = 3
-        elif rest.startswith("${"):
+        elif at("${"):
             stack.append("brace")
             step = 2
-        elif rest.startswith("$(") or c == "`" and state != "tick":
+        elif at("$(") or c == "`" and state != "tick":
             stack.append("tick" if c == "`" else "sub")
             out.append(";")
             step = 1 if c == "`" else 2
@@ -110,7 +114,7 @@ def code_of(text):
             stack.append("double" if c == '"' else "single")
             out.append("_quoted_")
         elif c == "#" and (i == 0 or text[i - 1] in " \t\n;"):
-            step = max(1, rest.find("\n"))
+            step = max(1, text.find("\n", i) - i)
         else:
             out.append(";" if c in "()" else c)
         i += step
