@@ -77,8 +77,9 @@ void CellLabel::paintEvent(QPaintEvent*) {
     }
     painter.setPen(toQColor(fore_));
     painter.drawText(rect(), Qt::AlignCenter, text_);
-    if (hasFocus()) {
-        // The keyboard's place in a grid: a dashed ring just inside the border.
+    if (hasFocus() && ringShown_) {
+        // The keyboard's place in a grid: a dashed ring just inside the border. A grid that has
+        // the focus because its window opened (the winner's card) shows none until a key moves.
         painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
         painter.drawRect(rect().adjusted(2, 2, -3, -3));
     }
@@ -108,6 +109,7 @@ void CellLabel::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void CellLabel::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
+    ringShown_ = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
     update();
 }
 

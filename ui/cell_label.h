@@ -54,6 +54,7 @@ private:
     Rgb fore_;
     bool bordered_;
     bool pressed_ = false;
+    bool ringShown_ = false; // the focus came by the keyboard: Tab or an arrow key
     QString grid_;
     QString line_;
     QString stateWord_;
