@@ -1,7 +1,7 @@
 #include "shell/main_window_controller.h"
 
 #include "highscores/high_score_store.h"
-#include "platform/holding_wait.h"
+#include "platform/game_pause.h"
 #include "shell/window_place.h"
 #include "ui/form1.h"
 

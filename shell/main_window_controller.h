@@ -33,7 +33,7 @@ public:
         QString highScoreFile; // MYGAME.INI's full path
         QSettings& settings;   // where the window's place is kept
         PagePrinter& printer;  // prints the window for the game
-        HoldingWait& pause;    // the game's pause between calls
+        GamePause& pause;      // the game's pause between calls
         // Ends the program once the window has closed; by default it leaves the event loop.
         std::function<void()> endProgram = defaultEndProgram;
     };

@@ -1,13 +1,13 @@
 #include "shell/main_window_view.h"
 
-#include "platform/holding_wait.h"
+#include "platform/game_pause.h"
 #include "platform/page_printer.h"
 #include "shell/command_messages.h"
 #include "ui/form1.h"
 
 namespace zandor {
 
-MainWindowView::MainWindowView(ui::Form1& form, PagePrinter& printer, HoldingWait& pause)
+MainWindowView::MainWindowView(ui::Form1& form, PagePrinter& printer, GamePause& pause)
     : form_(form), printer_(printer), pause_(pause) {}
 
 void MainWindowView::setCaption(Ctl control, int index, std::string_view caption) {

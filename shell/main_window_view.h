@@ -7,7 +7,7 @@
 
 namespace zandor {
 
-class HoldingWait;
+class GamePause;
 class PagePrinter;
 
 namespace ui {
@@ -16,7 +16,7 @@ class Form1;
 
 class MainWindowView final : public GameView {
 public:
-    MainWindowView(ui::Form1& form, PagePrinter& printer, HoldingWait& pause);
+    MainWindowView(ui::Form1& form, PagePrinter& printer, GamePause& pause);
 
     void setCaption(Ctl control, int index, std::string_view caption) override;
     std::string caption(Ctl control, int index) const override;
@@ -41,7 +41,7 @@ public:
 private:
     ui::Form1& form_;
     PagePrinter& printer_;
-    HoldingWait& pause_;
+    GamePause& pause_;
 };
 
 } // namespace zandor

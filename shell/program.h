@@ -34,7 +34,7 @@ struct Program {
     Module2 scores;
     QSettings settings;
     QtSystemInfoLauncher launcher;
-    QtHoldingWait pause;
+    QtGamePause pause;
     QString highScoreFile;
     MainWindowController controller;
     MenuCommands menus;

@@ -1,5 +1,5 @@
-// A local event loop that excludes user input, run until its time is up, what it waits for has
-// happened, or it is ended.
+// A local event loop, holding user input back or answering it, run until its time is up, what
+// it waits for has happened, or it is ended.
 #include "platform/qt/held_input_wait.h"
 
 #include <QCoreApplication>
@@ -30,9 +30,8 @@ void wake(HeldWait& wait) {
     wait.loop.quit();
 }
 
-} // namespace
-
-bool waitHoldingInput(int milliseconds, const std::function<bool()>& over) {
+bool waitInLoop(int milliseconds, const std::function<bool()>& over,
+                QEventLoop::ProcessEventsFlags input) {
     if (QCoreApplication::instance() == nullptr || QCoreApplication::closingDown()) {
         return false;
     }
@@ -46,13 +45,23 @@ bool waitHoldingInput(int milliseconds, const std::function<bool()>& over) {
     while (!wait.ended && !deadline.hasExpired() && !(over && over())) {
         wait.woken = false;
         timer.start(static_cast<int>(deadline.remainingTime())); // rounded up
-        wait.loop.exec(QEventLoop::ExcludeUserInputEvents);
+        wait.loop.exec(input);
         // Ended by nothing of ours: QCoreApplication::exit() ends every running event loop, and
         // a loop started after it returns at once.
         wait.ended = wait.ended || !wait.woken;
     }
     waitsInProgress().pop_back();
     return !wait.ended;
+}
+
+} // namespace
+
+bool waitHoldingInput(int milliseconds, const std::function<bool()>& over) {
+    return waitInLoop(milliseconds, over, QEventLoop::ExcludeUserInputEvents);
+}
+
+bool waitAnsweringInput(int milliseconds) {
+    return waitInLoop(milliseconds, {}, QEventLoop::AllEvents);
 }
 
 void wakeHeldWaits() {
@@ -65,17 +74,6 @@ void endHeldWaits() {
     for (HeldWait* wait : waitsInProgress()) {
         wait->ended = true;
         wait->loop.quit();
-    }
-}
-
-void QtHoldingWait::wait(int milliseconds) {
-    constexpr qint64 kAnswerMs = 20;
-    const QDeadlineTimer deadline(milliseconds, Qt::PreciseTimer);
-    while (!deadline.hasExpired()) {
-        if (!waitHoldingInput(static_cast<int>(std::min(kAnswerMs, deadline.remainingTime())))) {
-            return; // the program is closing
-        }
-        QCoreApplication::processEvents();
     }
 }
 

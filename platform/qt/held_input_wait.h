@@ -2,7 +2,7 @@
 // a sound to be over.
 #pragma once
 
-#include "platform/holding_wait.h"
+#include "platform/game_pause.h"
 
 #include <functional>
 
@@ -22,13 +22,16 @@ void wakeHeldWaits();
 // Ends every wait in progress at once: the program is closing and a game must unwind quickly.
 void endHeldWaits();
 
-// The game's pause as these waits: short waits holding input for the time, with the keys and
-// clicks held back answered after each, so that navigation is answered within a few
-// milliseconds (nothing runs in the middle of a call, whose sound holds input back for its
-// whole length); endHeldWaits() to end.
-class QtHoldingWait final : public HoldingWait {
+// The same wait, but the player's keys and clicks are answered as they come: the game's pause
+// between calls, in which navigation is heard at once and the Pause button and manual marking
+// work (nothing runs in the middle of a call, whose sound holds input back for its whole
+// length). endHeldWaits() ends it too.
+bool waitAnsweringInput(int milliseconds);
+
+// The game's pause as such a wait.
+class QtGamePause final : public GamePause {
 public:
-    void wait(int milliseconds) override;
+    void wait(int milliseconds) override { waitAnsweringInput(milliseconds); }
     void endAll() override { endHeldWaits(); }
 };
 

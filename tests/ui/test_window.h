@@ -68,7 +68,7 @@ struct TestWindow {
     QSettings settings;
     QString helpFile = ZANDOR_HELP;
     FakeLauncher launcher;
-    QtHoldingWait pause;
+    QtGamePause pause;
     ui::Form1 form;
     ui::ScoresDialogFactory scoresDialogs;
     Module2 scores;
