@@ -4,17 +4,10 @@ what Orca says.
 
 Usage: keyboard-and-screen-reader.py <path to zandor-bingo>
 
-The program runs on a private X display with its own session bus, AT-SPI bus, speech-dispatcher
-(its dummy voice) and Orca; what Orca speaks is read from Orca's debug log.
-1. Sound on (a private PulseAudio server): each call is heard within a second of its display
-   while Tab and Shift+Tab are pressed; the delay from each key to Orca's speech is printed.
-   File, Exit shows the high-score table: the player's new entry is read, and the rows read as
-   place, name and score.
-2. Sound off: one card by the arrow keys; the Auto/Manual switch and the caller's speed read with
-   their meaning; Start. Each call is heard within a second of its display. Card 1 is reached by
-   Tab: its cells say their row, an arrow at its edge is answered, and Space on a called number
-   is answered "marked". Games are played to the end until a computer player wins: the winner's
-   card is read cell by cell, and the result of every game is heard.
+On a private X display with its own buses, speech-dispatcher (dummy voice) and Orca, whose
+debug log tells what it spoke. With sound, then without: each call is heard within a second of
+its display; the controls, card cells, the winner's card, every game's result and the high-score
+table read with their meaning.
 Exits 77 (skipped) when Xvfb, Orca or speech-dispatcher is missing, or Orca does not start.
 With ORCA_SPEECH_LOG set, Orca's debug log is appended to the file it names.
 """

@@ -4,10 +4,9 @@ the program on weston's socket, driven with xdotool through weston's window.
 
 Usage: play-on-wayland.py <path to zandor-bingo>
 
-One card at speed 0, Start, the announcement answered with Return; then File, Exit with a
-balance that earns a place: a name typed, Enter stores it, Enter closes, exit code 0. The place
-an X11 session stored stays in the settings (a program cannot know its place on Wayland) and the
-size is written. Exits 77 (skipped) when Xvfb or weston is missing or weston cannot start.
+One game, then File, Exit with a balance that earns a place: the name is stored, the place an
+X11 session stored is kept (Wayland tells no place) and the size written. Exits 77 (skipped)
+when Xvfb or weston is missing or weston cannot start.
 """
 import importlib.util
 import os

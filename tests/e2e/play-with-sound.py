@@ -4,11 +4,9 @@ null sink that play-with-sound.sh starts and records from its monitor.
 
 Usage: play-with-sound.sh <path to zandor-bingo> <path to wav-timing>
 
-Every number's sound is a steady 3-second tone here, so that a call is long and its sound one
-unbroken span in the recording. One card of a Vertical game, Start; a click on a card cell while
-a call's sound plays is held back until the sound is over; the server stopped (kill -STOP): the
-game calls on silently; continued: sound comes back; stopped again and the window closed by the
-window manager during a call: exit code 0, with a balance that earns no high-score place.
+Each number's sound is a steady 3-second tone. A card click during a call's sound waits for its
+end; with the server stopped (kill -STOP) the game calls on silently, and sound comes back when
+it continues; closed during a call with the server stopped again: exit code 0.
 Exits 77 (skipped) when Xvfb, pulseaudio or parecord is not installed.
 """
 import array

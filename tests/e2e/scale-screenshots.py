@@ -4,13 +4,9 @@ private X display with a window manager.
 
 Usage: scale-screenshots.py <path to zandor-bingo>
 
-1. At scale 1 and 2 the frames, the called-number display and a scoreboard cell sit at the
-   design's twips (15 to a pixel, times the scale) from the client area's corner; the background
-   picture and the High Scores icon are drawn pixel for pixel at the screen's resolution, not
-   scaled up; and the scale-2 window halved looks like the scale-1 window.
-2. Under GTK's dark Adwaita theme (Qt's gtk3 platform theme), at scale 2, the menu bar, the
-   status bar and the frames with their option buttons, check box and slider look as they do
-   without it; with the background picture unreadable, the window's light face shows instead.
+At scale 1 and 2 the controls sit at the design's twips times the scale, the pictures are drawn
+pixel for pixel, and the scale-2 window halved looks like the scale-1 one. Under GTK's dark
+Adwaita theme the window looks as without it; with the background unreadable, its light face.
 The scale-2 screenshot is left in <temporary folder>/zandor-scale-screenshots/ to look at.
 Exits 77 (skipped) when Xvfb is not installed.
 """

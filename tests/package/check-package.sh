@@ -7,15 +7,9 @@
 #                                        checks it and the tree it holds
 #   check-package.sh --deb FILE.deb      checks a built package and the tree it holds
 #
-# The tree: every expected file and nothing else (no tests, benchmarks or simulator),
-# directories 0755, the program 0755, everything else 0644; the desktop file
-# (desktop-file-validate), the AppStream metadata (appstreamcli validate --no-net), the manual
-# page (rendered by man without warnings), the program's --version, --help and refusal of an
-# unknown option, and the program started from the tree by its menu entry's Exec line under
-# a private Xvfb (installed-run.py: window, icon, high scores in the per-user folder).
-# The package: its name, control fields (Depends from dpkg-shlibdeps plus the Qt platform
-# plugins), owners and permissions, a stripped program, and lintian without errors or warnings.
-# Prints what it checks; exits 0 when all is well, 1 at the first fault, 2 on wrong usage.
+# The tree: its files and modes, desktop file, AppStream metadata, manual page, command line
+# and a start by its menu entry (installed-run.py); the package: name, control fields,
+# permissions, a stripped program and lintian. Exits 1 at the first fault, 2 on wrong usage.
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)

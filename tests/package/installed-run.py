@@ -7,17 +7,9 @@ DESKTOP_FILE  the installed .desktop file; its Exec line is run, the command loo
 PATH          the search path of a desktop session (for a tree installed under a DESTDIR, its
               games/ and bin/ folders)
 
-Starts Xvfb and openbox, with a fresh home (HOME, XDG_CONFIG_HOME, XDG_DATA_HOME,
-XDG_RUNTIME_DIR) and no sound server, then:
-1. runs the Exec line; the main window (not the splash, which has the same title) must show
-   within 20 s, titled "Zandor Bingo", with WM_CLASS "zandor-bingo" (the desktop file's
-   StartupWMClass), "Zandor Bingo", a window icon, and the background picture (the bingo balls
-   in its free corner, compared with assets/pictures/background.png): the program found its
-   installed pictures, and so its sounds and help, which lie beside them;
-2. with a high-score table in the per-user data folder that $60 beats, closes the window like
-   the window manager's close box: the high-score dialog must ask for a name, which is typed
-   and stored, and the program must end with code 0 having written the entry to
-   $XDG_DATA_HOME/Zandor Bingo/Zandor Bingo/MYGAME.INI and nothing beside the program.
+Under a private Xvfb with a fresh home: the main window shows with the desktop file's WM_CLASS,
+an icon and the installed background picture; closed with $60 on a low table, the name typed
+in the high-score dialog is stored in the per-user data folder and nothing beside the program.
 Prints PASS and exits 0, or prints FAIL: reason and exits 1.
 """
 import os

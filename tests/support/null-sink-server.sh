@@ -1,20 +1,12 @@
-# Sourced by the audio tests and the sound-timing benchmark: starts a private PulseAudio server
-# with one null sink ("test") and a low-latency recorder on its monitor, and stops both.
-#
-# Without a recorder pulling from the monitor, the null sink plays about 2 s ahead of real time
-# and no timing means anything; the recorder also tells what was actually played, and when.
-#
-# start_null_sink_server DIR RATE WAV_TIMING
-#   Afterwards PULSE_SERVER and PULSE_CLIENTCONFIG point at the server, DIR/recording.raw grows
-#   with mono signed 16-bit little-endian samples at RATE Hz, DIR/recording.log holds
-#   "<steady-clock seconds> <bytes so far>" for each block as it arrived ("WAV_TIMING stamp"),
-#   and null_sink_server_pid is the server's process id.
-# stop_null_sink_server
-#   Stops the recorder, then the server. Safe to call twice.
-# null_sink_test_folder
-#   For a test script: exits 77 (skipped) when PulseAudio or its recorder is not installed, and
-#   otherwise sets work to a fresh folder that is removed, with any server still running, when
-#   the script exits.
+# Sourced by the audio tests and the sound-timing benchmark: a private PulseAudio server with one
+# null sink ("test") and a low-latency recorder on its monitor (without one, the sink runs about
+# 2 s ahead of real time).
+# start_null_sink_server DIR RATE WAV_TIMING: exports PULSE_SERVER and PULSE_CLIENTCONFIG; the
+#   recording goes to DIR/recording.raw (mono s16le at RATE) and DIR/recording.log ("<steady
+#   seconds> <bytes so far>" per block); null_sink_server_pid is the server's process id.
+# stop_null_sink_server: stops the recorder, then the server; safe to call twice.
+# null_sink_test_folder: exits 77 without PulseAudio, else sets work to a fresh folder removed
+#   with any server still running when the script exits.
 
 null_sink_pids=""
 

@@ -3,8 +3,7 @@
 Shared by the end-to-end, accessibility and package tests and the screenshot script: starts
 Xvfb and openbox, starts the program from a copy in a temporary folder with its own home and no
 sound server, finds its windows, clicks, types and reads pixels. Everything started here is
-stopped by close(). Also the few things those scripts check alike: the stored settings and the
-high-score dialog's entry.
+stopped by close(). Also where the scripts find the stored settings.
 """
 import os
 import re
@@ -365,12 +364,3 @@ def stored_place(s):
     return {key: float(value) for key, value in
             re.findall(r"^(Main\w+)=(\S+)$", read(settings_path(s)), re.MULTILINE)}
 
-
-def enter_name_and_close(s, name):
-    """Answers the high-score dialog: the name, Enter to store it, Enter to close."""
-    dialog = s.wait_dialog(10)
-    expect(s.title(dialog) == "PembyBingo", f"the dialog is titled {s.title(dialog)!r}")
-    s.keys(dialog, *list(name.replace(" ", "")))
-    s.keys(dialog, "Return")
-    expect(s.running(), "the program ended before the entry dialog was closed")
-    s.keys(dialog, "Return")

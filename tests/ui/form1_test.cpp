@@ -1,5 +1,5 @@
 // The main window offscreen: a layout that resizing leaves alone, the starting state, events
-// reaching the game, and whole games played through the real widgets.
+// reaching the game, and printing. (Whole games are played by monkey_test.)
 #include "modal_closer.h"
 #include "test_window.h"
 #include "ui/look.h"
@@ -171,46 +171,6 @@ private slots:
         const QRegularExpressionMatch page = box.match(QString::fromLatin1(pdf.readAll()));
         QVERIFY2(page.hasMatch(), "the PDF has no page size");
         QVERIFY2(page.captured(1).toDouble() > page.captured(2).toDouble(), "not landscape");
-    }
-
-    void wholeGamesEndInTheChoosingState_data() {
-        QTest::addColumn<int>("seed");
-        for (int seed = 1; seed <= 6; ++seed) {
-            QTest::addRow("seed %d", seed) << seed; // 1 to 3 cards, marked by hand or automatically
-        }
-    }
-
-    void wholeGamesEndInTheChoosingState() {
-        QFETCH(int, seed);
-        Table table(static_cast<std::uint64_t>(seed));
-        test::ModalCloser closer;
-        table.widget<QSlider>("Slider1")->setValue(0);
-        if (seed % 2 == 0) {
-            table.click("automancheck");
-        }
-        table.click(QString("sel%1_1").arg(1 + seed % 3));
-        table.click("StartButton");
-
-        const GameState& state = table.state();
-        QCOMPARE(closer.messages.size() + closer.winnersCards.size(), 1);
-        QCOMPARE(closer.moreThanTitleAndClose, QStringList());
-        if (state.whowon == "you") {
-            QCOMPARE(closer.messages[0],
-                     QString("We have a winner and it was you, Your Balance is now $%1")
-                         .arg(state.balance));
-        } else {
-            const QStringList shown = closer.winnersCards[0].split('|');
-            QCOMPARE(shown[0], QString::fromStdString(state.whowon) + " is the winner.");
-            QCOMPARE(shown[1].split(',')[12], QString("0"));
-            QVERIFY(shown[2].split(',').contains("13"));
-        }
-        QCOMPARE(
-            QStringList({table.panel(1), table.panel(2), table.panel(3)}),
-            QStringList({"Game = ", QString("Balance = $%1").arg(state.balance), "Number = 1"}));
-        // The clearing of the board and cards is the engine's tests' business.
-        QVERIFY(table.widget<QAbstractButton>("sel0_1")->isChecked());
-        QVERIFY(!table.widget("StartButton")->isEnabled() && table.widget("GAME1")->isHidden());
-        QVERIFY(table.widget("PrintButton")->isEnabled());
     }
 
     void printIsOffDuringAGame() {

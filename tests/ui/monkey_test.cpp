@@ -183,7 +183,15 @@ private:
             const qsizetype announced = said.filter("We have a winner and it was you").size() +
                                         closer_.winnersCards.size() - winnersCards;
             expect(announced == 1, at + QString("%1 winners announced").arg(announced));
+            // A winner's card shows its free centre as 0 on red.
+            for (const QString& card : closer_.winnersCards.mid(winnersCards)) {
+                expect(card.split('|')[1].split(',')[12] == "0" &&
+                           card.split('|')[2].split(',').contains("13"),
+                       at + "the winner's card shows " + card);
+            }
         }
+        expect(closer_.moreThanTitleAndClose.isEmpty(),
+               at + "a box offers more than its title and close button");
         expect(widget("GAME1")->isHidden() && widget("Game2")->isHidden() &&
                    widget("Game3")->isHidden() && widget<QAbstractButton>("sel0_1")->isChecked() &&
                    !widget("StartButton")->isEnabled() && !widget("pausebutton")->isEnabled() &&

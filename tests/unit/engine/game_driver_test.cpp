@@ -44,6 +44,7 @@ TEST_F(GameDriver, AfterEveryGameTheWindowIsBackToChoosingWithCleanCards) {
     eachCell([&](Ctl c, int i) { view.setBackColor(c, i, kRed); });
     play(3, 1, dealWithLowCards({1}));
     EXPECT_GE(view.find("panel 1 Game = "), 0);
+    EXPECT_GE(view.find("panel 3 Number = 1"), 0);
     EXPECT_FALSE(view.visible(Ctl::GAME1) || view.visible(Ctl::Game2) || view.visible(Ctl::Game3));
     EXPECT_FALSE(view.enabled(Ctl::StartButton) || view.enabled(Ctl::pausebutton));
     EXPECT_TRUE(view.enabled(Ctl::SelectNoGames) && view.enabled(Ctl::PrintButton));
