@@ -3,9 +3,10 @@
 
 Usage: play-game.py <path to zandor-bingo>
 
-Speed 0, two cards, Start, the announcement closed with Return, the board cleared, until a
-computer player's win shows the winner's card at its place. Exits 77 (skipped) when Xvfb is not
-installed.
+Speed 0, two cards, a card cell double-clicked (marked once) and again (unmarked), Start, the
+announcement closed with Return, the board cleared, until a computer player's win shows the
+winner's card at its place. (Closing is start-and-close.py's, closing during a call
+play-with-sound.py's.) Exits 77 (skipped) when Xvfb is not installed.
 """
 import os
 import sys
@@ -72,6 +73,19 @@ class Player:
         self.s.click(368 + 18, 36 + 18)
 
 
+def double_click_marks_once(s, p):
+    """A card cell double-clicked, as players do out of habit, is marked once; a second
+    double-click unmarks it."""
+    x, y = CARD_FRAMES["GAME1"][0] + 8, CARD_FRAMES["GAME1"][1] + 40
+    for colour, state in ((RED, "marked"), (WHITE, "unmarked")):
+        s.click(x + 12, y + 8, times=2)
+        showing = lambda: p.pixel(s.shot(), x + 2, y + 2) == colour  # noqa: E731
+        Session._wait(showing, 5, f"a double-click did not leave the card cell {state}")
+        time.sleep(0.5)  # and the cell stays so: no second click comes after
+        expect(showing(), f"a double-click did not leave the card cell {state}")
+    print("a double-click marks a card cell once")
+
+
 def play_one(s, p, start, game):
     """Plays the cards bought to the announcement, closes it and checks the window cleared;
     returns the announcement's title."""
@@ -126,6 +140,8 @@ def games_until_a_winners_card(binary):
             expect(p.card_shown(bought, "GAME1"), "Game 1 did not show after buying two cards")
             expect(p.card_hidden(bought, start, "Game3"),
                    "Game 3 shows with only two cards bought")
+            if game == 1:
+                double_click_marks_once(s, p)
             if play_one(s, p, start, game) == "The Winners Card":
                 break
         else:
