@@ -25,7 +25,10 @@ ModalCloser::ModalCloser() {
 
 void ModalCloser::closeActiveModal() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal != nullptr && !offersTitleAndCloseOnly(modal)) {
+    // The game's own boxes only: Qt's printer dialog, which Page Setup opens, is Qt's business.
+    const bool ours = qobject_cast<QMessageBox*>(modal) != nullptr ||
+                      (modal != nullptr && modal->objectName().startsWith("frm"));
+    if (ours && !offersTitleAndCloseOnly(modal)) {
         moreThanTitleAndClose << modal->objectName();
     }
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {

@@ -21,7 +21,7 @@ public:
 
     QStringList messages;     // the text of each message box
     QStringList winnersCards; // per winner's card: "<Label3b>|<cell 1>,...,<cell 25>|<red cells>"
-    // The name of each that offers more than a title and a close box (minimise, maximise).
+    // The name of each of the game's boxes that offers more than a title and a close box.
     QStringList moreThanTitleAndClose;
 
 private:
