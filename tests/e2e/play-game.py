@@ -3,22 +3,26 @@
 
 Usage: play-game.py <path to zandor-bingo>
 
+The splash shows centred, then the main window at the place and size stored in the settings.
 Speed 0, two cards, a card cell double-clicked (marked once) and again (unmarked), Start, the
 announcement closed with Return, the board cleared, until a computer player's win shows the
-winner's card at its place. (Closing is start-and-close.py's, closing during a call
-play-with-sound.py's.) Exits 77 (skipped) when Xvfb is not installed.
+winner's card at its place. File, Exit with a balance that earns no place then ends the program
+with code 0, without any dialog, writing no high-score table and saving the window's place.
+Exits 77 (skipped) when Xvfb is not installed.
 """
 import os
 import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from xsession import Failure, Session, expect, run_steps  # noqa: E402
+from xsession import (Failure, Session, expect, run_steps, settings_path,  # noqa: E402
+                      stored_place, write)
 
 WHITE, RED = 0xFFFFFF, 0xFF0000
 CARD_FRAMES = {"GAME1": (32, 256), "Game2": (216, 256), "Game3": (396, 256)}
 WINNERS_CARD_CLIENT = (2760 // 15, 3750 // 15)  # its client area's place on the screen
 GAMES_FOR_A_WINNERS_CARD = 6  # the player wins a game with two cards of ten about one in five
+STORED = {"MainLeft": 3000, "MainTop": 2400, "MainWidth": 11250, "MainHeight": 9000}
 
 
 def board_cell(n):
@@ -119,11 +123,33 @@ def play_one(s, p, start, game):
     return title
 
 
+def starts_at_the_stored_place(s):
+    write(settings_path(s), "[Settings]\n" + "".join(f"{k}={v}\n" for k, v in STORED.items()))
+    s.start_program()
+    expect(s.splash_frame is not None, "no splash showed before the main window")
+    left, top, width, height = s.splash_frame
+    expect((width, height) == (604, 414), f"the splash is {width} x {height}, not 604 x 414")
+    expect(abs(left + width / 2 - 640) <= 1 and abs(top + height / 2 - 512) <= 1,
+           f"the splash is not centred: {s.splash_frame}")
+    frame = Session._wait(lambda: (lambda f: f if f[2:] == (750, 600) else None)(
+        s.frame(s.main)), 5, f"the main window's frame is {s.frame(s.main)}, not 750 x 600")
+    expect(frame[:2] == (200, 160), f"the main window is at {frame[:2]}, not (200, 160)")
+
+
+def file_exit_saves_the_place(s):
+    s.keys(s.main, "alt+f", "x")
+    code = s.wait_exit(5)
+    expect(code == 0, f"File, Exit ended the program with code {code}\n" + s.program_output())
+    expect(not os.path.exists(os.path.join(s.folder, "MYGAME.INI")),
+           "a balance that earns no place wrote MYGAME.INI")
+    expect(stored_place(s) == STORED, f"the settings hold {stored_place(s)}")
+
+
 def games_until_a_winners_card(binary):
     s = Session(binary)
     try:
         p = Player(s)
-        s.start_program()
+        starts_at_the_stored_place(s)
         start = s.shot()
         colours = p.board(start)
         expect(all(c == WHITE for c in colours.values()),
@@ -147,6 +173,7 @@ def games_until_a_winners_card(binary):
         else:
             raise Failure(f"the player won all {GAMES_FOR_A_WINNERS_CARD} games: the winner's "
                           "card never showed")
+        file_exit_saves_the_place(s)
     finally:
         s.close()
 
