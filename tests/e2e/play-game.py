@@ -146,8 +146,7 @@ def file_exit_saves_the_place(s):
 
 
 def games_until_a_winners_card(binary):
-    s = Session(binary)
-    try:
+    with Session(binary) as s:
         p = Player(s)
         starts_at_the_stored_place(s)
         start = s.shot()
@@ -174,8 +173,6 @@ def games_until_a_winners_card(binary):
             raise Failure(f"the player won all {GAMES_FOR_A_WINNERS_CARD} games: the winner's "
                           "card never showed")
         file_exit_saves_the_place(s)
-    finally:
-        s.close()
 
 
 if __name__ == "__main__":

@@ -73,8 +73,7 @@ class WaylandSession(Session):
 
 
 def close_keeps_the_place(binary):
-    s = WaylandSession(binary)
-    try:
+    with WaylandSession(binary) as s:
         s.start_weston()
         # The place an X11 session stored; no size yet.
         write(settings_path(s), "[Settings]\nMainLeft=3000\nMainTop=2400\n")
@@ -87,8 +86,6 @@ def close_keeps_the_place(binary):
                f"the place stored under X11 was changed:\n{stored}")
         expect("MainWidth=" in stored and "MainHeight=" in stored,
                f"the size was not written:\n{stored}")
-    finally:
-        s.close()
 
 
 if __name__ == "__main__":

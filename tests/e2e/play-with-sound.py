@@ -115,8 +115,7 @@ def click_held_during_call(s, p):
 
 def play_with_sound(binary):
     server = int(os.environ["ZANDOR_SERVER_PID"])
-    s = Session(binary)
-    try:
+    with Session(binary) as s:
         write_tones(s.folder)
         write(os.path.join(s.folder, "MYGAME.INI"), HIGH_TABLE)
         s.start_program({"PULSE_SERVER": os.environ["PULSE_SERVER"]})
@@ -146,8 +145,6 @@ def play_with_sound(binary):
         expect(code == 0, f"a close during a call ended the program with code {code}\n"
                + s.program_output())
         print("a close during a call with the server stopped: exit code 0")
-    finally:
-        s.close()
 
 
 if __name__ == "__main__":

@@ -13,7 +13,7 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from xsession import Failure, Session, Shot, expect  # noqa: E402
+from xsession import Failure, Session, Skip, expect, picture, run_steps  # noqa: E402
 
 CARD_FRAMES = {"GAME1": (32, 256), "Game2": (216, 256), "Game3": (396, 256)}
 # Each card cell: frame, column, row and top left corner in client coordinates.
@@ -24,10 +24,6 @@ UNCHANGED = [(28, 94, 558, 244), (574, 14, 676, 436)]
 CUPS_PDF_CONF = "/etc/cups/cups-pdf.conf"
 CUPS_PDF_PPD = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"
 PRINTER = "TestPDF"
-
-
-class Skip(Exception):
-    pass
 
 
 def run(*argv):
@@ -123,12 +119,6 @@ def saved(s):
     return pdfs[0]
 
 
-def picture(size, *convert_args):
-    raw = subprocess.run(["convert", *convert_args, "-depth", "8", "rgb:-"],
-                         capture_output=True, check=True).stdout
-    return Shot(*size, raw)
-
-
 def area(shot, x0, y0, x1, y1):
     return [tuple(shot.raw[i:i + 3]) for y in range(y0, y1)
             for i in range((y * shot.width + x0) * 3, (y * shot.width + x1) * 3, 3)]
@@ -146,7 +136,7 @@ def check_page(pdf, s, screen, screen_png):
            f"the {cw}x{ch} window is printed as {w}x{h} pixels at 150 dpi (squeezed or small)")
     client = os.path.join(s.tmp, "client.png")
     run("convert", pages[0], "-crop", box, "+repage", "-resize", f"{cw}x{ch}!", client)
-    printed, faults = picture((cw, ch), client), []
+    printed, faults = picture(client), []
     for frame, c, r, x, y in CELLS:
         pixels = area(printed, x + 3, y + 3, x + 21, y + 13)
         dark = sum(max(p) < 110 for p in pixels)
@@ -159,8 +149,8 @@ def check_page(pdf, s, screen, screen_png):
             faults.append(f"{frame} column {c + 1} row {r + 1} is not {want}")
     expect(not faults, "the printed cards are wrong:\n  " + "\n  ".join(faults))
     # Softened alike, scaled one-pixel lines and text match; two pixels off gives 0.07.
-    printed = picture((cw, ch), client, "-blur", "0x1.5")
-    screen = picture((cw, ch), screen_png, "-crop", f"{cw}x{ch}+0+{s.menu_height}", "+repage",
+    printed = picture(client, "-blur", "0x1.5")
+    screen = picture(screen_png, "-crop", f"{cw}x{ch}+0+{s.menu_height}", "+repage",
                      "-blur", "0x1.5")
     diffs = [a - b for rect in UNCHANGED
              for p, q in zip(area(printed, *rect), area(screen, *rect)) for a, b in zip(p, q)]
@@ -189,32 +179,20 @@ def print_card(s, env, find_pdf):
     print(f"{os.path.basename(pdf)} is right (RMSE {rmse:.3f} against the screen)")
 
 
-def main():
-    if len(sys.argv) != 2:
-        return print(__doc__) or 2
-    if shutil.which("Xvfb") is None:
-        return print("SKIP: Xvfb is not installed") or 77
-    tools = ("openbox", "xdotool", "wmctrl", "import", "convert", "pdftoppm")
-    if any(shutil.which(tool) is None for tool in tools):
-        return print(f"FAIL: {tools} must be installed (scripts/install-deps.sh)") or 1
-    s = None
-    try:
-        s = Session(sys.argv[1])
+def without_a_print_server(binary):
+    with Session(binary) as s:
         print_card(s, {}, saved)  # the session's print server does not exist
-        s.close()
-        if reason := no_print_server():
-            raise Skip(reason)
-        s = Session(sys.argv[1])
-        print_card(s, *start_print_server(s))
-    except Skip as skip:
-        return print(f"SKIP: {skip} (the no-printer case passed)") or 77
-    except Failure as failure:
-        return print(f"FAIL: {failure}{cups_log_tail(s) if s else ''}") or 1
-    finally:
-        if s is not None:
-            s.close()
-    return print("PASS") or 0
+
+
+def on_a_print_server(binary):
+    if reason := no_print_server():
+        raise Skip(f"{reason} (the no-printer case passed)")
+    with Session(binary) as s:
+        try:
+            print_card(s, *start_print_server(s))
+        except Failure as failure:
+            raise Failure(f"{failure}{cups_log_tail(s)}")
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_steps(__doc__, [without_a_print_server, on_a_print_server]))

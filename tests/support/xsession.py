@@ -21,10 +21,12 @@ class Failure(Exception):
     pass
 
 
+class Skip(Exception):
+    """Something the test needs cannot run on this machine."""
+
+
 # A high-score table that any balance above $9 beats.
 LOW_TABLE = "[HiScores]\n" + "".join(f"Score{i}={10 - i};Low {i}\n" for i in range(1, 6))
-
-NEEDED_TOOLS = ("openbox", "xdotool", "wmctrl", "xprop", "xwininfo", "import", "convert")
 
 
 def expect(condition, reason):
@@ -43,22 +45,29 @@ def read(path):
         return f.read()
 
 
-def run_steps(doc, steps):
-    """The command line of an end-to-end script: runs each step(binary) in turn and returns
-    the exit code (0 passed, 1 failed, 2 usage, 77 skipped without Xvfb)."""
-    if len(sys.argv) != 2:
+def picture(*convert_args):
+    """A picture file, with any ImageMagick operations after it, as a Shot."""
+    ppm = subprocess.run(["convert", *convert_args, "-depth", "8", "ppm:-"],
+                         capture_output=True, check=True).stdout
+    _, size, _, raw = ppm.split(b"\n", 3)  # convert writes "P6\nW H\n255\n" and the pixels
+    width, height = (int(n) for n in size.split())
+    return Shot(width, height, raw)
+
+
+def run_steps(doc, steps, arguments=1):
+    """The command line of a test script: runs each step(*arguments) in turn and returns the
+    exit code (0 passed, 1 failed, 2 usage, 77 skipped)."""
+    if len(sys.argv) != arguments + 1:
         print(doc)
         return 2
-    if shutil.which("Xvfb") is None:
-        print("SKIP: Xvfb is not installed")
-        return 77
-    for tool in NEEDED_TOOLS:
-        if shutil.which(tool) is None:
-            print(f"FAIL: {tool} is not installed (scripts/install-deps.sh installs it)")
-            return 1
     try:
+        if shutil.which("Xvfb") is None:
+            raise Skip("Xvfb is not installed")
         for step in steps:
-            step(sys.argv[1])
+            step(*sys.argv[1:])
+    except Skip as skip:
+        print(f"SKIP: {skip}")
+        return 77
     except Failure as failure:
         print(f"FAIL: {failure}")
         return 1
@@ -79,6 +88,12 @@ class Session:
         except BaseException:
             self.close()  # nothing started is left running
             raise
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_):
+        self.close()
 
     def _set_up(self, binary, width, height, installed):
         self.display = self._start_xvfb(width, height)
@@ -324,10 +339,7 @@ class Session:
             self.shot_index += 1
             path = os.path.join(self.tmp, f"shot-{self.shot_index}.png")
         self._run(["import", "-window", str(window or self.main), path])
-        size = self._run(["identify", "-format", "%w %h", path]).stdout.split()
-        raw = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], capture_output=True,
-                             check=True).stdout
-        return Shot(int(size[0]), int(size[1]), raw)
+        return picture(path)
 
     def _menu_height_or_none(self):
         try:
@@ -348,11 +360,17 @@ class Shot:
     def __init__(self, width, height, raw):
         self.width, self.height, self.raw = width, height, raw
 
-    def pixel(self, x, y):
+    def rgb(self, x, y):
+        """The pixel's red, green and blue, or None outside the picture."""
         if not (0 <= x < self.width and 0 <= y < self.height):
             return None
         i = (y * self.width + x) * 3
-        return (self.raw[i] << 16) | (self.raw[i + 1] << 8) | self.raw[i + 2]
+        return tuple(self.raw[i:i + 3])
+
+    def pixel(self, x, y):
+        """The pixel as 0xRRGGBB, or None outside the picture."""
+        rgb = self.rgb(x, y)
+        return rgb and (rgb[0] << 16) | (rgb[1] << 8) | rgb[2]
 
 
 def settings_path(s):
