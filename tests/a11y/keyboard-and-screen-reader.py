@@ -9,7 +9,6 @@ debug log tells what it spoke. With sound, then without: each call is heard with
 its display; the controls, card cells, the winner's card, every game's result and the high-score
 table read with their meaning.
 Exits 77 (skipped) when Xvfb, Orca or speech-dispatcher is missing, or Orca does not start.
-With ORCA_SPEECH_LOG set, Orca's debug log is appended to the file it names.
 """
 import datetime
 import os
@@ -22,7 +21,7 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "support"))
-from xsession import Failure, Session, expect, run_steps  # noqa: E402
+from xsession import Failure, Session, Skip, expect, run_steps  # noqa: E402
 
 SPOKEN = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*?)' ?\{", re.M)
 # When Orca got the display's change of caption: the moment the call showed.
@@ -37,10 +36,6 @@ builtins.open = lambda f, m="r", *a, **k: real_open(f, m, buffering=1) if f == l
 sys.argv = ["/usr/bin/orca"] + sys.argv[1:]
 runpy.run_path("/usr/bin/orca", run_name="__main__")
 """
-
-
-class Skip(Exception):
-    pass
 
 
 class Orca:
@@ -256,16 +251,17 @@ def sound_on_game_and_high_scores(s, orca):
 
 
 def keyboard_and_screen_reader(binary):
-    s = Session(binary)
-    try:
-        orca = start_orca(s)
-        sound_on_game_and_high_scores(s, orca)
-        sound_off_game(s, orca)
-    except Failure as failure:
-        raise Failure(f"{failure}\n{s.program_output()}")
-    finally:
-        keep_log(s)
-        s.close()
+    missing = [tool for tool in ("orca", "speech-dispatcher", "pulseaudio", "parecord")
+               if shutil.which(tool) is None]
+    if missing:
+        raise Skip(f"{', '.join(missing)} not installed (scripts/install-deps.sh installs them)")
+    with Session(binary) as s:
+        try:
+            orca = start_orca(s)
+            sound_on_game_and_high_scores(s, orca)
+            sound_off_game(s, orca)
+        except Failure as failure:
+            raise Failure(f"{failure}\n{s.program_output()}")
 
 
 def start_orca(s):
@@ -278,27 +274,5 @@ def start_orca(s):
     return Orca(s)
 
 
-def keep_log(s):
-    """Keeps Orca's debug log where ORCA_SPEECH_LOG says, for a look after a failure."""
-    target = os.environ.get("ORCA_SPEECH_LOG")
-    if target and os.path.exists(os.path.join(s.tmp, "orca.log")):
-        with open(os.path.join(s.tmp, "orca.log"), errors="replace") as log, \
-                open(target, "a") as out:
-            out.writelines(log)
-
-
-def main():
-    missing = [tool for tool in ("orca", "speech-dispatcher", "pulseaudio", "parecord")
-               if shutil.which(tool) is None]
-    if missing and len(sys.argv) == 2:
-        print(f"SKIP: {', '.join(missing)} not installed (scripts/install-deps.sh installs them)")
-        return 77
-    try:
-        return run_steps(__doc__, [keyboard_and_screen_reader])
-    except Skip as skip:
-        print(f"SKIP: {skip}")
-        return 77
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_steps(__doc__, [keyboard_and_screen_reader]))
