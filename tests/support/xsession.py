@@ -243,15 +243,6 @@ class Session:
         self.menu_height = self._menu_height_or_none()
         return self.main
 
-    def is_splash(self, window):
-        result = self._run(["xprop", "-id", str(window), "_NET_WM_WINDOW_TYPE"], check=False)
-        return "_NET_WM_WINDOW_TYPE_SPLASH" in result.stdout
-
-    def splash(self):
-        """The splash window while it shows, else None."""
-        found = [w for w in self._find_windows("^Zandor Bingo$") if self.is_splash(w)]
-        return found[0] if found else None
-
     def _main_window(self):
         """The main window once it shows; notes the splash's frame if it is seen meanwhile."""
         found = []
