@@ -1,15 +1,12 @@
-// Shared pieces of the engine tests: scripted draws, a sound player that logs into the view's
-// log, and a fixture holding a game over the fake view.
+// Shared pieces of the engine tests: scripted draws and a fixture holding a game over the fake
+// view, which also logs the game's sounds.
 #pragma once
 
 #include "engine/game.h"
 #include "fake_game_view.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <initializer_list>
-#include <string>
-#include <vector>
 
 namespace zandor::test {
 
@@ -20,17 +17,12 @@ inline float drawing(int p, int n) {
     return (static_cast<float>(p) - 0.5f) / static_cast<float>(n);
 }
 
-// Plays back a list of draws, then repeats a fallback draw. Counts reseeds, and draws made
-// without one since the draw before.
+// Plays back a list of draws, then repeats a fallback draw; counts draws and reseeds.
 class ScriptedRandom final : public RandomSource {
 public:
-    void reseed() override {
-        ++reseeds;
-        reseeded_ = true;
-    }
+    void reseed() override { ++reseeds; }
     float next() override {
-        drawsWithoutReseed += reseeded_ ? 0 : 1;
-        reseeded_ = false;
+        ++draws;
         return position < script.size() ? script[position++] : fallback;
     }
 
@@ -38,19 +30,7 @@ public:
     std::size_t position = 0;
     float fallback = 0.0f;
     int reseeds = 0;
-    int drawsWithoutReseed = 0;
-
-private:
-    bool reseeded_ = false;
-};
-
-class LoggedSound final : public SoundPlayer {
-public:
-    explicit LoggedSound(FakeGameView& view) : view_(view) {}
-    void playSync(const std::string& path) override { view_.record("sound " + path); }
-
-private:
-    FakeGameView& view_;
+    int draws = 0;
 };
 
 // The draws of a game: the game-type draw, then 25 per card. The cards in lowCards are dealt
@@ -93,8 +73,7 @@ protected:
 
     FakeGameView view;
     ScriptedRandom random;
-    LoggedSound sound{view};
-    Game game{view, random, sound, "/opt/zandor"};
+    Game game{view, random, view, "/opt/zandor"};
     GameState& state = game.state();
 };
 

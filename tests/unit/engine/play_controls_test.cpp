@@ -38,7 +38,7 @@ TEST_F(PlayControls, HandMarksNeverWinAndAutoMarksOnlyCallsAfterTheSwitch) {
             for (int cell : {21, 22, 23, 24, 25}) { // the O column, whose numbers never come
                 game.Label3_Click(cell);
             }
-            view.setValue(Ctl::automancheck, 1);
+            view.values[Ctl::automancheck] = 1;
             game.automancheck_Click();
         }
     };
