@@ -3,52 +3,25 @@
 namespace zandor::test {
 namespace {
 
-struct Purchase {
-    int balance;
-    int cards;
-    const char* refusal; // nullptr when the balance covers the stake
-};
+using CardCount = GameTest;
 
-void PrintTo(const Purchase& p, std::ostream* out) {
-    *out << "$" << p.balance << " for " << p.cards << " cards";
-}
-
-class CardCount : public GameTest, public ::testing::WithParamInterface<Purchase> {};
-
-TEST_P(CardCount, ShowsTheCardsBoughtOrOnlyWarns) {
-    const Purchase purchase = GetParam();
-    state.balance = purchase.balance;
-    buy(purchase.cards);
-    if (purchase.refusal != nullptr) {
-        EXPECT_EQ(view.log, std::vector<std::string>{"message " + std::string(purchase.refusal)});
-        return;
-    }
-    EXPECT_TRUE(view.visible(Ctl::GAME1));
-    EXPECT_EQ(view.visible(Ctl::Game2), purchase.cards >= 2);
-    EXPECT_EQ(view.visible(Ctl::Game3), purchase.cards >= 3);
-    EXPECT_TRUE(view.enabled(Ctl::StartButton));
-    EXPECT_FALSE(view.enabled(Ctl::pausebutton));
-    EXPECT_EQ(state.balance, purchase.balance) << "the stake is charged at Start";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Stakes, CardCount,
-    ::testing::Values(Purchase{18, 3, nullptr},
-                      Purchase{17, 3, "You do not have enough cash to play three cards"},
-                      Purchase{12, 2, nullptr},
-                      Purchase{6, 2, "You do not have enough cash to play two cards."},
-                      Purchase{6, 1, nullptr},
-                      Purchase{5, 1,
-                               "You do not have enough cash, you need to exit and restart."}));
-
-using CardCountChoice = GameTest;
-
-TEST_F(CardCountChoice, ARefusedChoiceKeepsTheEarlierOneAndStartIsThenRefusedWithAReset) {
+// A card count the balance does not cover only warns and keeps the earlier choice; Start then
+// refuses the stake, resets the balance and opens the choice again. (A covered count shows its
+// cards in the whole games the driver's tests play.)
+TEST_F(CardCount, ARefusedChoiceOnlyWarnsAndStartThenRefusesTheStakeWithAReset) {
+    const std::tuple<int, int, const char*> refusals[] = {
+        {17, 3, "You do not have enough cash to play three cards"},
+        {6, 2, "You do not have enough cash to play two cards."},
+        {5, 1, "You do not have enough cash, you need to exit and restart."}};
     state.balance = 8;
     buy(1);
-    buy(2);
-    EXPECT_TRUE(view.visible(Ctl::GAME1));
-    EXPECT_FALSE(view.visible(Ctl::Game2));
+    for (const auto& [balance, cards, refusal] : refusals) {
+        state.balance = balance;
+        view.log.clear();
+        buy(cards);
+        EXPECT_EQ(view.log, std::vector<std::string>{"message " + std::string(refusal)});
+    }
+    EXPECT_TRUE(view.visible(Ctl::GAME1) && !view.visible(Ctl::Game2));
     EXPECT_TRUE(view.enabled(Ctl::StartButton));
 
     view.log.clear();

@@ -36,18 +36,15 @@ TEST_F(GameDriver, DuringAGameOnlyPauseWorksAndManualModeMarksOnlyTheRecords) {
     EXPECT_EQ(state.whowon, "you") << "the game goes on";
 }
 
+// alsoLow: a later card that completes its line on the same call; picture 0: the player's win.
 struct Played {
-    int balance;
-    int cards;
-    int typeOption;
+    int balance, cards, typeOption;
     float typeDraw;
-    int winningCard;
-    int alsoLow; // a later card that completes its line on the same call
+    int winningCard, alsoLow;
     const char* winner;
-    int picture; // 0 for the player
+    int picture;
     const char* gametype;
-    int jackpot;
-    int balanceAfter;
+    int jackpot, balanceAfter;
 };
 
 void PrintTo(const Played& p, std::ostream* out) {
@@ -81,7 +78,13 @@ TEST_P(OneGame, TakesTheStakeSettlesTheWinAndCleansTheBoard) {
     view.log.clear();
     auto draws = dealWithLowCards({p.winningCard, p.alsoLow});
     draws[0] = p.typeDraw;
-    play(p.cards, p.typeOption, draws);
+    buy(p.cards);
+    EXPECT_EQ((std::vector<bool>{view.visible(Ctl::Game2), view.visible(Ctl::Game3),
+                                 view.enabled(Ctl::StartButton), view.enabled(Ctl::pausebutton)}),
+              (std::vector<bool>{p.cards >= 2, p.cards >= 3, true, false}));
+    EXPECT_TRUE(view.visible(Ctl::GAME1));
+    EXPECT_EQ(state.balance, p.balance) << "the stake is charged at Start";
+    start(p.typeOption, draws);
 
     EXPECT_EQ(random.reseeds, random.draws) << "every draw, the game type's too, follows a reseed";
     EXPECT_GE(view.find("panel 1 Game = " + std::string(p.gametype)), 0);
@@ -157,9 +160,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Played{60, 1, 0, 0.0f, 1, 4, "you", 0, "vertical", 24, 78},
                       Played{60, 1, 0, drawing(2, 3), 2, 0, "Fred", 1, "horizontal", 48, 54},
                       Played{60, 2, 0, kJustBelowOne, 2, 0, "you", 0, "diagonal", 60, 108},
-                      Played{60, 2, 1, kJustBelowOne, 3, 0, "Bink", 3, "vertical", 24, 48},
+                      Played{12, 2, 1, kJustBelowOne, 3, 0, "Bink", 3, "vertical", 24, 0},
                       Played{60, 3, 3, 0.0f, 3, 0, "you", 0, "diagonal", 60, 102},
-                      Played{60, 3, 8, drawing(2, 3), 4, 0, "Kaper", 4, "horizontal", 48, 42},
+                      Played{18, 3, 8, drawing(2, 3), 4, 0, "Kaper", 4, "horizontal", 48, 0},
                       Played{6, 1, 1, 0.0f, 5, 0, "Tron", 5, "vertical", 24, 0},
                       Played{60, 3, 1, 0.0f, 6, 9, "Lute", 6, "vertical", 24, 42},
                       Played{60, 1, 1, 0.0f, 7, 0, "Rucky", 7, "vertical", 24, 54},
@@ -183,9 +186,7 @@ TEST_F(GameDriver, APauseIsTenSlicesOfTheSliderTimesTwentyMsAndAChangeCountsFrom
 struct ClosingCase {
     const char* during; // the entry logged when the program is told it is ending
     bool print;         // the print command rather than Start
-    int balance;
-    int winningCard;
-    int balanceAfter;
+    int balance, winningCard, balanceAfter;
 };
 
 void PrintTo(const ClosingCase& c, std::ostream* out) {

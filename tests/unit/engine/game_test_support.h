@@ -62,13 +62,16 @@ protected:
         (game.*kClicks[cards])();
     }
 
-    // Buys cards, picks the game-type option, scripts the draws and presses Start.
-    void play(int cards, int gameTypeOption, std::vector<float> draws) {
-        buy(cards);
+    // Picks the game-type option, scripts the draws and presses Start; play buys cards first.
+    void start(int gameTypeOption, std::vector<float> draws) {
         view.select(Ctl::selgametype, gameTypeOption);
         random.script = std::move(draws);
         random.position = 0;
         game.StartButton_Click();
+    }
+    void play(int cards, int gameTypeOption, std::vector<float> draws) {
+        buy(cards);
+        start(gameTypeOption, std::move(draws));
     }
 
     FakeGameView view;
