@@ -1,5 +1,7 @@
 #include "game_test_support.h"
 
+#include <numeric>
+
 namespace zandor::test {
 namespace {
 
@@ -15,9 +17,7 @@ protected:
 
     void fillPool() {
         state.maxrecord = kNumberCount;
-        for (int k = 1; k <= kNumberCount; ++k) {
-            state.NumberPool[k] = static_cast<std::int16_t>(k);
-        }
+        std::iota(state.NumberPool.begin() + 1, state.NumberPool.end(), 1);
     }
 
     void call(int position) {
@@ -69,10 +69,6 @@ struct Marking {
     std::vector<int> marked; // cells of card 5 marked besides the free centre, the last by a call
     bool wins;
 };
-
-void PrintTo(const Marking& m, std::ostream* out) {
-    *out << "'" << m.gametype << "' with " << m.marked.size() << " cells marked";
-}
 
 class WinDetection : public Caller, public ::testing::WithParamInterface<Marking> {};
 

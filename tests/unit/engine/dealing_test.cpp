@@ -14,10 +14,8 @@ std::vector<int> dealtNumbers(const GameState& state) {
 }
 
 TEST(Draws, TheLargestValueBelowOneDrawsTheLastPositionAndNeverBeyond) {
-    ScriptedRandom top;
-    top.fallback = kJustBelowOne;
     for (int n = 1; n <= kNumberCount; ++n) {
-        EXPECT_EQ(drawPosition(top, n), n);
+        EXPECT_EQ(positionOf(kJustBelowOne, n), n);
     }
     Pcg32 generator(7);
     for (int i = 0; i < 1000000; ++i) {

@@ -31,9 +31,7 @@ inline std::string controlName(Ctl control, int index) {
 
 class FakeGameView : public GameView, public SoundPlayer {
 public:
-    void setCaption(Ctl c, int i, std::string_view text) override {
-        set("caption", c, i, std::string(text));
-    }
+    void setCaption(Ctl c, int i, std::string_view text) override { set("caption", c, i, text); }
     std::string caption(Ctl c, int i) const override { return get("caption", c, i, " "); }
     void setBackColor(Ctl c, int i, Rgb color) override {
         char hex[8];
@@ -106,10 +104,10 @@ private:
             onEntry(log.back());
         }
     }
-    void set(const std::string& what, Ctl c, int i, const std::string& value) {
+    void set(const std::string& what, Ctl c, int i, std::string_view value) {
         const std::string key = what + " " + controlName(c, i);
         state_[key] = value;
-        record(key + " " + value);
+        record(key + " " + std::string(value));
     }
     std::string get(const std::string& what, Ctl c, int i, const std::string& otherwise) const {
         const auto found = state_.find(what + " " + controlName(c, i));

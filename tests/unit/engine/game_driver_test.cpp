@@ -17,12 +17,8 @@ TEST_F(GameDriver, DuringAGameOnlyPauseWorksAndManualModeMarksOnlyTheRecords) {
         for (Ctl c : {Ctl::StartButton, Ctl::SelectNoGames, Ctl::PrintButton, Ctl::mnuFilePrint}) {
             EXPECT_FALSE(view.enabled(c)) << controlName(c, 0);
         }
-        EXPECT_EQ(view.caption(Ctl::Label3, 1), "1");
         EXPECT_EQ(view.backColor(Ctl::Label3, 1), kWhite) << "1 is called, not marked by hand";
         EXPECT_EQ(state.Cards[1].cell[1].mark, 1);
-        for (int card = 1; card <= kCardCount; ++card) {
-            EXPECT_EQ(state.Cards[card].cell[kFreeCentre].mark, 1) << "card " << card;
-        }
         const std::size_t logged = view.log.size();
         for (void (Game::*click)() :
              {&Game::StartButton_Click, &Game::mnuFilePrint_Click, &Game::sel0_Click,
@@ -53,12 +49,9 @@ void PrintTo(const Played& p, std::ostream* out) {
 
 // Every cell of the board, the called numbers' and the player's grids.
 void eachCell(const std::function<void(Ctl, int)>& f) {
-    for (int k = 1; k <= kNumberCount; ++k) {
-        f(Ctl::Label1, k);
-    }
-    for (Ctl grid : kPlayersGrids) {
-        for (int cell = 1; cell <= kCellCount; ++cell) {
-            f(grid, cell);
+    for (Ctl c : {Ctl::Label1, Ctl::Label3, Ctl::Label4, Ctl::Label5}) {
+        for (int i = 1; i <= (c == Ctl::Label1 ? kNumberCount : kCellCount); ++i) {
+            f(c, i);
         }
     }
 }

@@ -17,18 +17,17 @@ inline float drawing(int p, int n) {
     return (static_cast<float>(p) - 0.5f) / static_cast<float>(n);
 }
 
-// Plays back a list of draws, then repeats a fallback draw; counts draws and reseeds.
+// Plays back a list of draws, then draws 0; counts draws and reseeds.
 class ScriptedRandom final : public RandomSource {
 public:
     void reseed() override { ++reseeds; }
     float next() override {
         ++draws;
-        return position < script.size() ? script[position++] : fallback;
+        return position < script.size() ? script[position++] : 0.0f;
     }
 
     std::vector<float> script;
     std::size_t position = 0;
-    float fallback = 0.0f;
     int reseeds = 0;
     int draws = 0;
 };
@@ -48,8 +47,6 @@ inline std::vector<float> dealWithLowCards(std::initializer_list<int> lowCards) 
 class GameTest : public ::testing::Test {
 protected:
     GameTest() {
-        view.select(Ctl::sel0, 1);
-        view.select(Ctl::selgametype, 0);
         game.loadStartingState();
         view.log.clear();
     }
