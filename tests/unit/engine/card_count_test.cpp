@@ -21,8 +21,8 @@ TEST_F(CardCount, ARefusedChoiceOnlyWarnsAndStartThenRefusesTheStakeWithAReset) 
         buy(cards);
         EXPECT_EQ(view.log, std::vector<std::string>{"message " + std::string(refusal)});
     }
-    EXPECT_TRUE(view.visible(Ctl::GAME1) && !view.visible(Ctl::Game2));
-    EXPECT_TRUE(view.enabled(Ctl::StartButton));
+    EXPECT_TRUE(view.visible(Ctl::GAME1) && !view.visible(Ctl::Game2) &&
+                view.enabled(Ctl::StartButton));
 
     view.log.clear();
     game.StartButton_Click();

@@ -58,9 +58,7 @@ public:
     void repaint() override { record("repaint"); }
     void processEvents() override {
         record("events");
-        if (onProcessEvents) {
-            onProcessEvents(++pumps_);
-        }
+        onProcessEvents(++pumps_);
     }
     void sleep(int ms) override { record("sleep " + std::to_string(ms)); }
     void messageBox(std::string_view text) override { record("message " + std::string(text)); }
@@ -89,9 +87,9 @@ public:
 
     std::vector<std::string> log;
     std::vector<WinnersCard> winnersCards;
-    std::map<Ctl, int> values;                     // automancheck, Slider1
-    std::function<void(int pump)> onProcessEvents; // pumps are numbered from 1
-    std::function<void(const std::string& entry)> onEntry;
+    std::map<Ctl, int> values;                                  // automancheck, Slider1
+    std::function<void(int pump)> onProcessEvents = [](int) {}; // pumps are numbered from 1
+    std::function<void(const std::string& entry)> onEntry = [](const std::string&) {};
 
 private:
     // The four card-count options form one group; every other option array is its own.
@@ -100,9 +98,7 @@ private:
     }
     void record(std::string entry) {
         log.push_back(std::move(entry));
-        if (onEntry) {
-            onEntry(log.back());
-        }
+        onEntry(log.back());
     }
     void set(const std::string& what, Ctl c, int i, std::string_view value) {
         const std::string key = what + " " + controlName(c, i);

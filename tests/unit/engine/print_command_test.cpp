@@ -23,14 +23,13 @@ TEST_F(PrintCommand, PrintsFreshCardsInsteadOfCallingThemThenPlaysNormallyAgain)
     EXPECT_TRUE(view.isSelected(Ctl::sel0, 1));
 
     play(1, 1, dealWithLowCards({1}));
-    EXPECT_EQ(view.count("print"), 1);
     EXPECT_EQ(state.whowon, "you");
 
     buy(1); // without enough cash nothing is printed and print mode ends
     state.balance = 0;
     game.mnuFilePrint_Click();
     EXPECT_GE(view.find("message You do not have enough cash - try again"), 0);
-    EXPECT_EQ(view.count("print"), 1);
+    EXPECT_EQ(view.count("print"), 1) << "only the first print, not the game after it";
     EXPECT_EQ(state.paper_play, 0);
 }
 
