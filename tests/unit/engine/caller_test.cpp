@@ -1,5 +1,5 @@
 // The caller's order of work. Which line wins, the column letters and the pool are checked on
-// every call of the simulator's games (sim/simulation_test.cpp), and in the whole games here.
+// every call of the simulator's checked games (tests/unit/sim), and in the engine's whole games.
 #include "game_test_support.h"
 
 #include <numeric>

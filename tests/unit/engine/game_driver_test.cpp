@@ -17,7 +17,7 @@ TEST_F(GameDriver, DuringAGameOnlyPauseWorksAndManualModeMarksOnlyTheRecords) {
         for (Ctl c : {Ctl::StartButton, Ctl::SelectNoGames, Ctl::PrintButton, Ctl::mnuFilePrint}) {
             EXPECT_FALSE(view.enabled(c)) << controlName(c, 0);
         }
-        EXPECT_EQ(view.backColor(Ctl::Label3, 1), kWhite) << "1 is called, not marked by hand";
+        EXPECT_EQ(view.backColor(Ctl::Label3, 1), kWhite) << "manual: the call is not marked";
         EXPECT_EQ(state.Cards[1].cell[1].mark, 1);
         const std::size_t logged = view.log.size();
         for (void (Game::*click)() :
