@@ -8,142 +8,166 @@ namespace {
 
 using GameDriver = GameTest;
 
-TEST_F(GameDriver, DuringAGameOnlyPauseWorksAndWinsLeaveTheirNumberInThePool) {
-    std::vector<int> poolSizes;
+TEST_F(GameDriver, DuringAGameOnlyPauseWorksAndManualModeMarksOnlyTheRecords) {
     view.onProcessEvents = [&](int pump) {
-        if (pump == 1) {
-            EXPECT_TRUE(view.enabled(Ctl::pausebutton));
-            for (Ctl c :
-                 {Ctl::StartButton, Ctl::SelectNoGames, Ctl::PrintButton, Ctl::mnuFilePrint}) {
-                EXPECT_FALSE(view.enabled(c)) << controlName(c, 0);
-            }
-            EXPECT_EQ(view.caption(Ctl::Label3, 1), "1");
-            for (int card = 1; card <= kCardCount; ++card) {
-                EXPECT_EQ(state.Cards[card].cell[kFreeCentre].mark, 1) << "card " << card;
-            }
+        if (pump != 1) {
+            return;
         }
-        poolSizes.push_back(state.maxrecord);
+        EXPECT_TRUE(view.enabled(Ctl::pausebutton));
+        for (Ctl c : {Ctl::StartButton, Ctl::SelectNoGames, Ctl::PrintButton, Ctl::mnuFilePrint}) {
+            EXPECT_FALSE(view.enabled(c)) << controlName(c, 0);
+        }
+        EXPECT_EQ(view.backColor(Ctl::Label3, 1), kWhite) << "manual: the call is not marked";
+        EXPECT_EQ(state.Cards[1].cell[1].mark, 1);
+        const std::size_t logged = view.log.size();
+        for (void (Game::*click)() :
+             {&Game::StartButton_Click, &Game::mnuFilePrint_Click, &Game::sel0_Click,
+              &Game::sel1_Click, &Game::sel2_Click, &Game::sel3_Click}) {
+            (game.*click)();
+        }
+        EXPECT_EQ(view.log.size(), logged) << "stray clicks change nothing";
     };
     play(1, 1, dealWithLowCards({1})); // calls 1, 2, 3, 4; 5 completes column B
-    EXPECT_EQ(poolSizes.front(), 74);
-    EXPECT_EQ(state.maxrecord, 71);
-    EXPECT_EQ(state.NumberPool[1], 5) << "the winning number stays in the pool";
+    EXPECT_EQ(state.maxrecord, 71) << "four calls left the pool, the winning one stays";
+    EXPECT_EQ(state.whowon, "you") << "the game goes on";
 }
 
-TEST_F(GameDriver, AfterEveryGameTheWindowIsBackToChoosingWithCleanCards) {
-    const auto eachCell = [](const std::function<void(Ctl, int)>& f) {
-        for (int k = 1; k <= kNumberCount; ++k) {
-            f(Ctl::Label1, k);
+// alsoLow: a later card that completes its line on the same call; picture 0: the player's win.
+struct Played {
+    int balance, cards, typeOption;
+    float typeDraw;
+    int winningCard, alsoLow;
+    const char* winner;
+    int picture;
+    const char* gametype;
+    int jackpot, balanceAfter;
+};
+
+void PrintTo(const Played& p, std::ostream* out) {
+    *out << p.cards << " cards from $" << p.balance << ", card " << p.winningCard << " wins";
+}
+
+// Every cell of the board, the called numbers' and the player's grids.
+void eachCell(const std::function<void(Ctl, int)>& f) {
+    for (Ctl c : {Ctl::Label1, Ctl::Label3, Ctl::Label4, Ctl::Label5}) {
+        for (int i = 1; i <= (c == Ctl::Label1 ? kNumberCount : kCellCount); ++i) {
+            f(c, i);
         }
-        for (Ctl grid : {Ctl::Label3, Ctl::Label4, Ctl::Label5}) {
-            for (int cell = 1; cell <= kCellCount; ++cell) {
-                f(grid, cell);
-            }
-        }
-    };
-    eachCell([&](Ctl c, int i) { view.setBackColor(c, i, kRed); });
-    play(3, 1, dealWithLowCards({1}));
-    EXPECT_GE(view.find("panel 1 Game = "), 0);
-    EXPECT_GE(view.find("panel 3 Number = 1"), 0);
-    EXPECT_FALSE(view.visible(Ctl::GAME1) || view.visible(Ctl::Game2) || view.visible(Ctl::Game3));
-    EXPECT_FALSE(view.enabled(Ctl::StartButton) || view.enabled(Ctl::pausebutton));
-    EXPECT_TRUE(view.enabled(Ctl::SelectNoGames) && view.enabled(Ctl::PrintButton));
-    EXPECT_TRUE(view.isSelected(Ctl::sel0, 1));
-    for (Ctl frame : {Ctl::GAME1, Ctl::Game2, Ctl::Game3}) {
-        EXPECT_EQ(view.backColor(frame, 0), kLightYellow) << controlName(frame, 0);
     }
+}
+
+class OneGame : public GameTest, public ::testing::WithParamInterface<Played> {};
+
+// One press of Start, over a board left red with numbers the calls bring in every grid: the
+// stake, game type and jackpot, the winner paid and announced, then a clean board to choose on.
+TEST_P(OneGame, TakesTheStakeSettlesTheWinAndCleansTheBoard) {
+    const Played p = GetParam();
+    state.balance = p.balance;
+    view.values[Ctl::automancheck] = 1;
     eachCell([&](Ctl c, int i) {
-        EXPECT_EQ(view.backColor(c, i), kWhite) << controlName(c, i);
-        EXPECT_TRUE(c == Ctl::Label1 || view.caption(c, i) == " ") << controlName(c, i);
+        view.setBackColor(c, i, kRed);
+        view.setCaption(c, i, std::to_string(i));
     });
-    for (int card = 1; card <= kCardCount; ++card) {
-        for (int cell = 1; cell <= kCellCount; ++cell) {
-            EXPECT_EQ(state.Cards[card].cell[cell].mark, 0);
-        }
-    }
-    EXPECT_EQ(state.Cards[1].cell[1].number, 1) << "the numbers stay until the next deal";
-}
-
-class UnboughtGrids : public GameTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(UnboughtGrids, ShowOnlyTheirFreeCentreDuringAGame) {
-    const int cards = GetParam();
-    view.setValue(Ctl::automancheck, 1);
-    // Numbers the calls bring stand in the unbought grids, so that reading them would show.
-    for (Ctl grid : {Ctl::Label4, Ctl::Label5}) {
-        for (int cell = 1; cell <= 5; ++cell) {
-            view.setCaption(grid, cell, std::to_string(cell));
-        }
-    }
     view.log.clear();
-    play(cards, 1, dealWithLowCards({1, 2, 3}));
+    auto draws = dealWithLowCards({p.winningCard, p.alsoLow});
+    draws[0] = p.typeDraw;
+    buy(p.cards);
+    EXPECT_EQ((std::vector<bool>{view.visible(Ctl::GAME1), view.visible(Ctl::Game2),
+                                 view.visible(Ctl::Game3), view.enabled(Ctl::StartButton),
+                                 view.enabled(Ctl::pausebutton)}),
+              (std::vector<bool>{true, p.cards >= 2, p.cards >= 3, true, false}));
+    EXPECT_EQ(state.balance, p.balance) << "the stake is charged at Start";
+    start(p.typeOption, draws);
+
+    EXPECT_EQ(random.reseeds, random.draws) << "every draw, the game type's too, follows a reseed";
+    EXPECT_GE(view.find("panel 1 Game = " + std::string(p.gametype)), 0);
+    EXPECT_GE(view.find("panel 4 Jackpot = $" + std::to_string(p.jackpot)), 0);
+    EXPECT_EQ(state.whowon, p.winner);
+    EXPECT_EQ(state.balance, p.balanceAfter);
+    // The win is heard, then paid and announced, then the balance shown and the display blanked.
+    const std::string after = "$" + std::to_string(p.balanceAfter);
+    const bool players = p.picture == 0;
+    std::vector<std::string> settled{"sound /opt/zandor/sounds/bingo.wav"};
+    if (players) {
+        settled.push_back("color " + controlName(kPlayersFrames[p.winningCard - 1], 0) + " 8080FF");
+        settled.push_back("message We have a winner and it was you, Your Balance is now " + after);
+    } else {
+        settled.push_back("winners " + std::string(p.winner) + " is the winner.");
+    }
+    settled.insert(settled.end(), {"panel 2 Balance = " + after, "caption CalledNumberDisplay  "});
+    const int bingo = view.find(settled[0]);
+    ASSERT_GE(bingo, 0);
+    EXPECT_EQ(std::vector<std::string>(view.log.begin() + bingo,
+                                       view.log.begin() + bingo + static_cast<int>(settled.size())),
+              settled);
+    ASSERT_EQ(view.winnersCards.size(), players ? 0U : 1U);
+    if (!players) { // column B and the centre marked, column O not: the centre shows 0 on red
+        const WinnersCard& card = view.winnersCards[0];
+        EXPECT_EQ(card.picture, p.picture);
+        EXPECT_EQ(std::make_tuple(card.cellNumber[5], card.cellColor[5], card.cellNumber[25],
+                                  card.cellColor[25], card.cellNumber[13], card.cellColor[13]),
+                  std::make_tuple(5, kRed, 65, kWhite, 0, kRed));
+    }
+    // A screen reader hears the result last, once the board is cleared.
+    EXPECT_EQ(view.log.back(), "announce " +
+                                   (players ? "You won $" + std::to_string(p.jackpot)
+                                            : std::string(p.winner) + " won. Your stake of $" +
+                                                  std::to_string(6 * p.cards) + " is lost") +
+                                   ". Balance " + after + ".");
+
+    // An unbought grid shows only its free centre, and the calls never read its old numbers.
     const int cleanUp = view.find("panel 1 Game = ");
     ASSERT_GT(cleanUp, 0);
-    for (int grid = cards + 3; grid <= 5; ++grid) { // an unbought grid shows only its centre
-        const std::string name = "Label" + std::to_string(grid);
+    for (int grid = p.cards; grid < 3; ++grid) {
+        const std::string name = controlName(kPlayersGrids[grid], 0);
         std::vector<std::string> touched;
         std::copy_if(view.log.begin(), view.log.begin() + cleanUp, std::back_inserter(touched),
                      [&](const std::string& e) { return e.find(name + "(") != std::string::npos; });
         EXPECT_EQ(touched, (std::vector<std::string>{"color " + name + "(13) FF0000",
                                                      "caption " + name + "(13) 0"}));
     }
+    EXPECT_GE(view.find("panel 3 Number = 1"), 0);
+    EXPECT_FALSE(view.visible(Ctl::GAME1) || view.visible(Ctl::Game2) || view.visible(Ctl::Game3));
+    EXPECT_FALSE(view.enabled(Ctl::StartButton) || view.enabled(Ctl::pausebutton));
+    EXPECT_TRUE(view.enabled(Ctl::SelectNoGames) && view.enabled(Ctl::PrintButton));
+    EXPECT_TRUE(view.isSelected(Ctl::sel0, 1));
+    for (Ctl frame : kPlayersFrames) {
+        EXPECT_EQ(view.backColor(frame, 0), kLightYellow) << controlName(frame, 0);
+    }
+    eachCell([&](Ctl c, int i) {
+        EXPECT_EQ(view.backColor(c, i), kWhite) << controlName(c, i);
+        EXPECT_TRUE(c == Ctl::Label1 || view.caption(c, i) == " ") << controlName(c, i);
+    });
+    for (const CardRecord& card : state.Cards) {
+        EXPECT_TRUE(std::all_of(card.cell.begin(), card.cell.end(),
+                                [](const CardCell& cell) { return cell.mark == 0; }));
+    }
+    EXPECT_EQ(state.Cards[p.winningCard].cell[1].number, 1)
+        << "the numbers stay until the next deal";
 }
 
-INSTANTIATE_TEST_SUITE_P(CardsBought, UnboughtGrids, ::testing::Values(1, 2));
-
-struct TypeChoice {
-    int option;
-    float draw;
-    const char* gametype;
-    int jackpot;
-};
-
-class GameTypeChoice : public GameTest, public ::testing::WithParamInterface<TypeChoice> {};
-
-TEST_P(GameTypeChoice, FixesThePatternAndJackpot) {
-    const TypeChoice choice = GetParam();
-    auto draws = dealWithLowCards({1});
-    draws[0] = choice.draw;
-    play(1, choice.option, draws);
-    EXPECT_GE(view.find("panel 1 Game = " + std::string(choice.gametype)), 0);
-    EXPECT_GE(view.find("panel 4 Jackpot = $" + std::to_string(choice.jackpot)), 0);
-    EXPECT_EQ(random.drawsWithoutReseed, 0) << "every draw, the game type's too, follows a reseed";
-}
-
-INSTANTIATE_TEST_SUITE_P(Options, GameTypeChoice,
-                         ::testing::Values(TypeChoice{0, 0.0f, "vertical", 24},
-                                           TypeChoice{0, drawing(2, 3), "horizontal", 48},
-                                           TypeChoice{0, kJustBelowOne, "diagonal", 60},
-                                           TypeChoice{1, kJustBelowOne, "vertical", 24},
-                                           TypeChoice{3, 0.0f, "diagonal", 60},
-                                           TypeChoice{8, drawing(2, 3), "horizontal", 48}));
-
-struct StakeCase {
-    int balance;
-    int cards;
-    int winningCard;
-    int balanceAfter;
-};
-
-class Stake : public GameTest, public ::testing::WithParamInterface<StakeCase> {};
-
-TEST_P(Stake, CostsSixDollarsACardAndPaysTheJackpotOnlyToThePlayer) {
-    const StakeCase stake = GetParam();
-    state.balance = stake.balance;
-    play(stake.cards, 1, dealWithLowCards({stake.winningCard}));
-    EXPECT_EQ(state.balance, stake.balanceAfter);
-}
-
-INSTANTIATE_TEST_SUITE_P(Games, Stake,
-                         ::testing::Values(StakeCase{60, 1, 4, 54}, StakeCase{60, 3, 4, 42},
-                                           StakeCase{60, 1, 1, 78}, StakeCase{60, 3, 3, 66},
-                                           StakeCase{6, 1, 4, 0},
-                                           StakeCase{INT_MAX - 10, 1, 1, INT_MAX}));
+// Ties go to the lowest card, so the player wins them; cards 2 and 3 are Fred's and Bink's
+// unless bought; the game-type options 1 to 3 fix the type, the others draw it.
+INSTANTIATE_TEST_SUITE_P(
+    Games, OneGame,
+    ::testing::Values(Played{60, 1, 0, 0.0f, 1, 4, "you", 0, "vertical", 24, 78},
+                      Played{60, 1, 0, drawing(2, 3), 2, 0, "Fred", 1, "horizontal", 48, 54},
+                      Played{60, 2, 0, kJustBelowOne, 2, 0, "you", 0, "diagonal", 60, 108},
+                      Played{12, 2, 1, kJustBelowOne, 3, 0, "Bink", 3, "vertical", 24, 0},
+                      Played{60, 3, 3, 0.0f, 3, 0, "you", 0, "diagonal", 60, 102},
+                      Played{18, 3, 8, drawing(2, 3), 4, 0, "Kaper", 4, "horizontal", 48, 0},
+                      Played{6, 1, 1, 0.0f, 5, 0, "Tron", 5, "vertical", 24, 0},
+                      Played{60, 3, 1, 0.0f, 6, 9, "Lute", 6, "vertical", 24, 42},
+                      Played{60, 1, 1, 0.0f, 7, 0, "Rucky", 7, "vertical", 24, 54},
+                      Played{60, 1, 1, 0.0f, 8, 0, "Broed", 8, "vertical", 24, 54},
+                      Played{60, 2, 1, 0.0f, 9, 0, "Sugar", 9, "vertical", 24, 48},
+                      Played{60, 3, 1, 0.0f, 10, 0, "Pemby", 2, "vertical", 24, 42},
+                      Played{INT_MAX - 10, 1, 1, 0.0f, 1, 0, "you", 0, "vertical", 24, INT_MAX}));
 
 TEST_F(GameDriver, APauseIsTenSlicesOfTheSliderTimesTwentyMsAndAChangeCountsFromTheNext) {
-    view.setValue(Ctl::Slider1, 2);
+    view.values[Ctl::Slider1] = 2;
     view.onProcessEvents = [&](int pump) {
-        view.setValue(Ctl::Slider1, pump == 3 ? 5 : pump == 13 ? 0 : view.value(Ctl::Slider1));
+        view.values[Ctl::Slider1] = pump == 3 ? 5 : pump == 13 ? 0 : view.value(Ctl::Slider1);
     };
     play(1, 1, dealWithLowCards({1}));
     EXPECT_EQ(view.count("sleep 40"), 10);
@@ -155,9 +179,7 @@ TEST_F(GameDriver, APauseIsTenSlicesOfTheSliderTimesTwentyMsAndAChangeCountsFrom
 struct ClosingCase {
     const char* during; // the entry logged when the program is told it is ending
     bool print;         // the print command rather than Start
-    int balance;
-    int winningCard;
-    int balanceAfter;
+    int balance, winningCard, balanceAfter;
 };
 
 void PrintTo(const ClosingCase& c, std::ostream* out) {

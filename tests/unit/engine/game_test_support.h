@@ -1,15 +1,12 @@
-// Shared pieces of the engine tests: scripted draws, a sound player that logs into the view's
-// log, and a fixture holding a game over the fake view.
+// Shared pieces of the engine tests: scripted draws and a fixture holding a game over the fake
+// view, which also logs the game's sounds.
 #pragma once
 
 #include "engine/game.h"
 #include "fake_game_view.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <initializer_list>
-#include <string>
-#include <vector>
 
 namespace zandor::test {
 
@@ -20,37 +17,19 @@ inline float drawing(int p, int n) {
     return (static_cast<float>(p) - 0.5f) / static_cast<float>(n);
 }
 
-// Plays back a list of draws, then repeats a fallback draw. Counts reseeds, and draws made
-// without one since the draw before.
+// Plays back a list of draws, then draws 0; counts draws and reseeds.
 class ScriptedRandom final : public RandomSource {
 public:
-    void reseed() override {
-        ++reseeds;
-        reseeded_ = true;
-    }
+    void reseed() override { ++reseeds; }
     float next() override {
-        drawsWithoutReseed += reseeded_ ? 0 : 1;
-        reseeded_ = false;
-        return position < script.size() ? script[position++] : fallback;
+        ++draws;
+        return position < script.size() ? script[position++] : 0.0f;
     }
 
     std::vector<float> script;
     std::size_t position = 0;
-    float fallback = 0.0f;
     int reseeds = 0;
-    int drawsWithoutReseed = 0;
-
-private:
-    bool reseeded_ = false;
-};
-
-class LoggedSound final : public SoundPlayer {
-public:
-    explicit LoggedSound(FakeGameView& view) : view_(view) {}
-    void playSync(const std::string& path) override { view_.record("sound " + path); }
-
-private:
-    FakeGameView& view_;
+    int draws = 0;
 };
 
 // The draws of a game: the game-type draw, then 25 per card. The cards in lowCards are dealt
@@ -68,8 +47,6 @@ inline std::vector<float> dealWithLowCards(std::initializer_list<int> lowCards) 
 class GameTest : public ::testing::Test {
 protected:
     GameTest() {
-        view.select(Ctl::sel0, 1);
-        view.select(Ctl::selgametype, 0);
         game.loadStartingState();
         view.log.clear();
     }
@@ -82,19 +59,21 @@ protected:
         (game.*kClicks[cards])();
     }
 
-    // Buys cards, picks the game-type option, scripts the draws and presses Start.
-    void play(int cards, int gameTypeOption, std::vector<float> draws) {
-        buy(cards);
+    // Picks the game-type option, scripts the draws and presses Start; play buys cards first.
+    void start(int gameTypeOption, std::vector<float> draws) {
         view.select(Ctl::selgametype, gameTypeOption);
         random.script = std::move(draws);
         random.position = 0;
         game.StartButton_Click();
     }
+    void play(int cards, int gameTypeOption, std::vector<float> draws) {
+        buy(cards);
+        start(gameTypeOption, std::move(draws));
+    }
 
     FakeGameView view;
     ScriptedRandom random;
-    LoggedSound sound{view};
-    Game game{view, random, sound, "/opt/zandor"};
+    Game game{view, random, view, "/opt/zandor"};
     GameState& state = game.state();
 };
 
