@@ -135,17 +135,10 @@ class Session:
                     pass_fds=(write_end,), stdout=subprocess.DEVNULL,
                     stderr=subprocess.DEVNULL)
         os.close(write_end)
-        number = b""
-        deadline = time.time() + 15
-        while not number.endswith(b"\n"):
-            if time.time() > deadline:
-                raise Failure("Xvfb did not report its display")
-            chunk = os.read(read_end, 16)
-            if not chunk:
-                raise Failure("Xvfb exited before reporting its display")
-            number += chunk
-        os.close(read_end)
-        return ":" + number.decode().strip()
+        with os.fdopen(read_end) as pipe:  # Xvfb writes its display's number once it is up
+            number = pipe.readline().strip()
+        expect(number, "Xvfb exited before reporting its display")
+        return ":" + number
 
     def _environment(self):
         env = dict(os.environ)
