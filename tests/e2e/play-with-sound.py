@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Plays Zandor Bingo at the caller's starting speed (5) with real sound, on a private PulseAudio
-null sink that play-with-sound.sh starts and records from its monitor.
+null sink that tests/support/with-null-sink.sh starts and records from its monitor.
 
-Usage: play-with-sound.sh <path to zandor-bingo> <path to wav-timing>
+Usage: with-null-sink.sh <path to wav-timing> play-with-sound.py <path to zandor-bingo>
 
 Each number's sound is a steady 3-second tone. A card click during a call's sound waits for its
 end; with the server stopped (kill -STOP) the game calls on silently, and sound comes back when
@@ -149,5 +149,5 @@ def play_with_sound(binary):
 
 if __name__ == "__main__":
     if "ZANDOR_SERVER_PID" not in os.environ:
-        sys.exit("run play-with-sound.sh, which starts the sound server")
+        sys.exit("run it through tests/support/with-null-sink.sh, which starts the sound server")
     sys.exit(run_steps(__doc__, [play_with_sound]))
