@@ -58,6 +58,21 @@ QString stored(const QString& path) {
     return text.trimmed().remove('\r').remove("[HiScores]\n").replace('\n', ',');
 }
 
+// The 3-D frames just outside the boxes: the lists raised, the text boxes sunken, none around a
+// hidden box.
+void checkFrames(QDialog* dialog) {
+    const QImage shot = dialog->grab().toImage();
+    for (const char* name : {"lstNames", "lstScores", "txtName", "txtScore"}) {
+        const QWidget* box = dialog->findChild<QWidget*>(name);
+        const QRect frame = box->geometry().adjusted(-1, -1, 1, 1);
+        const bool raised = name[0] == 'l';
+        const QRgb light = box->isHidden() ? 0xFFC0C0C0 : raised ? 0xFFFFFFFF : 0xFF808080;
+        const QRgb dark = box->isHidden() ? 0xFFC0C0C0 : raised ? 0xFF808080 : 0xFFFFFFFF;
+        QCOMPARE(shot.pixel(frame.topLeft()), light);
+        QCOMPARE(shot.pixel(frame.bottomRight()), dark);
+    }
+}
+
 // View mode: the entry controls gone, OK moved up to 2400 twips as the default, the dialog
 // shortened to 3285 twips and the lists as `listed` ("name:score,..."); Enter closes it.
 void checkViewModeThenEnter(QDialog* dialog, const QString& listed) {
@@ -75,6 +90,7 @@ void checkViewModeThenEnter(QDialog* dialog, const QString& listed) {
         rows << names->item(i)->text() + ":" + scores->item(i)->text();
     }
     QCOMPARE(rows.join(','), listed);
+    checkFrames(dialog);
     QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_Return);
     QVERIFY(!dialog->isVisible());
 }
@@ -164,6 +180,11 @@ private slots:
         }
         showing.show(score, false, [&](QDialog* dialog) {
             auto* txtName = dialog->findChild<QLineEdit*>("txtName");
+            checkFrames(dialog);
+            if (key == Qt::Key_Return) { // a second press waiting stores nothing more
+                auto* add = dialog->findChild<QPushButton*>("btnNewScore");
+                QMetaObject::invokeMethod(add, &QPushButton::click, Qt::QueuedConnection);
+            }
             QTest::keyClicks(txtName, typed);
             QCOMPARE(txtName->text(), typed.left(15));
             test::ModalCloser closer; // answers the message box
