@@ -1,32 +1,26 @@
-// Shared by the fuzz targets: the check that stops a run, and an in-memory file system.
+// Shared by the fuzz targets: the check that stops a run, and a file system of one file in memory.
 #pragma once
 
 #include "highscores/file_system.h"
 
 #include <cstdlib>
-#include <map>
 #include <string>
 
 namespace zandor::fuzz {
 
-inline const std::string kPath = "MYGAME.INI";
-
-inline void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
+inline void check(bool holds) {
+    holds ? void() : std::abort();
 }
 
 struct MemoryFileSystem : FileSystem {
-    std::map<std::string, std::string> files;
+    std::string file; // at every path
 
-    ReadResult readFile(const std::string& path, std::string& bytes) override {
-        const auto found = files.find(path);
-        bytes = found == files.end() ? "" : found->second;
-        return found == files.end() ? ReadResult::Missing : ReadResult::Read;
+    ReadResult readFile(const std::string&, std::string& bytes) override {
+        bytes = file;
+        return ReadResult::Read;
     }
-    bool replaceFile(const std::string& path, const std::string& bytes) override {
-        files[path] = bytes;
+    bool replaceFile(const std::string&, const std::string& bytes) override {
+        file = bytes;
         return true;
     }
 };

@@ -7,6 +7,7 @@
 #include "highscores/text_encoding.h"
 #include "highscores/text_rules.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -27,25 +28,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     fuzz::MemoryFileSystem fs;
-    fs.files[fuzz::kPath] = in.ConsumeRandomLengthString(1024);
-    const bool utf16 = decodeFile(fs.files[fuzz::kPath]).encoding != FileEncoding::Bytes;
+    fs.file = in.ConsumeRandomLengthString(1024);
+    const bool utf16 = decodeFile(fs.file).encoding != FileEncoding::Bytes;
     NoDialog dialog;
     Module2 store(dialog, fs), reread(dialog, fs);
-    store.ini_file = fuzz::kPath;
-    store.LoadHighScores(fuzz::kPath);
+    store.ini_file = "MYGAME.INI";
+    store.LoadHighScores(store.ini_file);
     const std::string name = in.ConsumeRandomLengthString(40);
     check(store.AddHighScore(name, in.ConsumeIntegral<std::int32_t>()));
-    reread.LoadHighScores(fuzz::kPath);
+    reread.LoadHighScores(store.ini_file);
     for (int i = 1; i <= store.hiscore_count; ++i) {
-        check(i == 1 || store.hiscores[i - 1].score >= store.hiscores[i].score);
-        std::string oneLine = store.hiscores[i].name;
-        for (char& c : oneLine) {
-            c = c == '\r' || c == '\n' || c == '\0' ? ' ' : c;
-        }
-        std::string value =
-            std::to_string(store.hiscores[i].score) + ";" + std::string(trimValueBlanks(oneLine));
+        const HighScoreEntry& row = store.hiscores[i];
+        check(i == 1 || store.hiscores[i - 1].score >= row.score);
+        std::string oneLine = row.name;
+        std::replace_if(
+            oneLine.begin(), oneLine.end(), [](char c) { return c == '\r' || c == '\n' || !c; },
+            ' ');
+        std::string value = std::to_string(row.score) + ";" + std::string(trimValueBlanks(oneLine));
         value = (utf16 ? utf16ToUtf8(utf8ToUtf16(value)) : value).substr(0, 253);
-        check(reread.hiscores[i].score == store.hiscores[i].score);
+        check(reread.hiscores[i].score == row.score);
         check(reread.hiscores[i].name == value.substr(value.find(';') + 1));
     }
     return 0;
