@@ -35,18 +35,13 @@ struct Showing {
     explicit Showing(const QString& pictureFolder) : pictures(pictureFolder) {}
     QString ini() const { return folder.filePath("MYGAME.INI"); }
     void show(int score, bool viewOnly, const std::function<void(QDialog*)>& act) {
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
+        QTimer::singleShot(0, [&] { // in the dialog's own event loop
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (poll.isActive() && dialog != nullptr && dialog->objectName() == "frmScores") {
-                poll.stop();
-                act(dialog);
-                if (dialog->isVisible()) {
-                    dialog->reject();
-                }
+            act(dialog);
+            if (dialog->isVisible()) {
+                dialog->reject();
             }
         });
-        poll.start(0);
         store.ShowHighScores(score, "PembyBingo", ini().toStdString(), viewOnly);
     }
 };

@@ -70,15 +70,6 @@ std::string ini(const std::string& rows) {
     return text;
 }
 
-TEST_F(HighScoreStore, TheDialogOpensToViewOrForAScoreThatEarnsAPlaceAndViewingWritesNothing) {
-    store.ShowHighScores(999999, "PembyBingo", path, true);
-    store.ShowHighScores(1234, "PembyBingo", path, false); // the five default rows hold 1234
-    EXPECT_EQ(dialog.shown, 1);
-    store.ShowHighScores(1235, "PembyBingo", path, false);
-    EXPECT_EQ(dialog.shown, 2);
-    EXPECT_FALSE(std::filesystem::exists(path));
-}
-
 // A full table takes a score unless it equals the last row's or is below every row, even when a
 // hand edit left the rows out of order; a new row goes below equal ones, a table ended by an
 // empty value takes any score, and the file keeps every other line.
