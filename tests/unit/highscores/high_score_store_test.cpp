@@ -43,7 +43,7 @@ class HighScoreStore : public testing::Test {
 protected:
     test::TempDir dir;
     std::string path = dir.file("MYGAME.INI");
-    test::CountingDialog dialog;
+    test::NoDialog dialog;
     Module2 store{dialog};
 
     HighScoreStore() { store.ini_file = path; }

@@ -123,12 +123,10 @@ struct FaultyFileSystem : PosixFileSystem {
     }
 
 protected:
-    bool writeAll(int fd, const std::string& bytes) override {
-        if (fault == "disk full") { // halfway
-            PosixFileSystem::writeAll(fd, bytes.substr(0, bytes.size() / 2));
-            return false;
-        }
-        return PosixFileSystem::writeAll(fd, bytes);
+    bool writeAll(int fd, const std::string& bytes) override { // a full disk stops it halfway
+        const bool full = fault == "disk full";
+        return PosixFileSystem::writeAll(fd, full ? bytes.substr(0, bytes.size() / 2) : bytes) &&
+               !full;
     }
     bool rename(int folder, const std::string& from, const std::string& to) override {
         if (fault == "killed") {

@@ -85,7 +85,7 @@ const std::string kRun = "232323231";
 TEST(ScoresDialog, TheSparkleSleepsATenthOfASecondAFrameAndAClosedDialogIsTouchedNoMore) {
     test::TempDir dir;
     const std::string path = dir.file("MYGAME.INI");
-    test::CountingDialog noDialog;
+    test::NoDialog noDialog;
     Module2 store{noDialog};
     FakeView view;
     frmScores form{store, view};
