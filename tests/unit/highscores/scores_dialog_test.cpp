@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace zandor {
 namespace {
@@ -63,6 +64,9 @@ public:
     }
     void waitForEvents(double seconds) override {
         log.push_back("wait " + std::to_string(std::lround(seconds * 1000)));
+        if (log.size() > 1000) {
+            throw std::runtime_error("the dialog waits on and on");
+        }
         runAnEvent(events.empty() ? seconds + 0.001 : 0.03125);
     }
     double secondsSinceMidnight() const override { return clock; }
