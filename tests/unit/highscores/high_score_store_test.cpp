@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sstream>
+#include <tuple>
 
 namespace zandor {
 namespace {
@@ -41,7 +43,7 @@ class HighScoreStore : public testing::Test {
 protected:
     test::TempDir dir;
     std::string path = dir.file("MYGAME.INI");
-    test::CountingDialog dialog;
+    test::NoDialog dialog;
     Module2 store{dialog};
 
     HighScoreStore() { store.ini_file = path; }
@@ -58,51 +60,41 @@ protected:
     }
 };
 
-TEST_F(HighScoreStore, MissingFileGivesFiveDaddyRowsThatOnlyAHigherScoreBeats) {
-    store.ShowHighScores(999999, "PembyBingo", path, true);
-    EXPECT_EQ(dialog.shown, 1);
-    EXPECT_FALSE(std::filesystem::exists(path)); // viewing never writes
-    store.ShowHighScores(1234, "PembyBingo", path, false);
-    EXPECT_EQ(dialog.shown, 1); // 1234 does not qualify
-    EXPECT_EQ(table(), Rows(5, {"DADDY", 1234}));
-    ASSERT_TRUE(store.IsHighScore(1235));
-    EXPECT_TRUE(store.AddHighScore("NEW", 1235));
-    EXPECT_EQ(test::readBytes(path), "[HiScores]\nScore1=1235;NEW\nScore2=1234;DADDY\n"
-                                     "Score3=1234;DADDY\nScore4=1234;DADDY\nScore5=1234;DADDY\n");
-}
-
-TEST_F(HighScoreStore, FullTableTakesOnlyScoresAboveItsLowestAndPlacesTiesBelow) {
-    load("[HiScores]\nScore1=500;A\nScore2=400;B\nScore3=300;C\nScore4=300;D\nScore5=100;E\n");
-    for (const std::int32_t low : {100, 99, INT32_MIN}) {
-        EXPECT_FALSE(store.IsHighScore(low)) << low;
+// The file of `rows` ("score;name ..."), as the table writes it.
+std::string ini(const std::string& rows) {
+    std::istringstream in(rows);
+    std::string text = "[HiScores]\n", row;
+    for (int i = 1; in >> row; ++i) {
+        text += "Score" + std::to_string(i) + "=" + row + "\n";
     }
-    EXPECT_TRUE(store.IsHighScore(101));
-    EXPECT_TRUE(store.AddHighScore("NEW", 300));
-    EXPECT_EQ(table(), (Rows{{"A", 500}, {"B", 400}, {"C", 300}, {"D", 300}, {"NEW", 300}}));
-    EXPECT_EQ(test::readBytes(path), "[HiScores]\nScore1=500;A\nScore2=400;B\nScore3=300;C\n"
-                                     "Score4=300;D\nScore5=300;NEW\n");
+    return text;
 }
 
-TEST_F(HighScoreStore, HandEditedTableOutOfOrderIsJudgedAndListedAsWritten) {
-    load("[HiScores]\nScore1=100;A\nScore2=500;B\nScore3=300;C\nScore4=50;D\nScore5=200;E\n");
-    EXPECT_EQ(table(), (Rows{{"A", 100}, {"B", 500}, {"C", 300}, {"D", 50}, {"E", 200}}));
-    EXPECT_FALSE(store.IsHighScore(200)); // the score of the last row, though row 4 is lower
-    EXPECT_FALSE(store.IsHighScore(49));
-    ASSERT_TRUE(store.IsHighScore(60)); // above row 4, below the last row
-    EXPECT_TRUE(store.AddHighScore("NEW", 60));
-    EXPECT_EQ(table(), (Rows{{"B", 500}, {"C", 300}, {"E", 200}, {"A", 100}, {"NEW", 60}}));
-    EXPECT_EQ(store.hiscores[6].name, "D");
-}
-
-TEST_F(HighScoreStore, EmptyValueEndsTheTableAndLaterKeysSurviveTheEntry) {
+// A full table takes a score unless it equals the last row's or is below every row, even when a
+// hand edit left the rows out of order; a new row goes below equal ones, a table ended by an
+// empty value takes any score, and the file keeps every other line.
+TEST_F(HighScoreStore, AScoreThatEarnsAPlaceIsInsertedAndTheTableWritten) {
     const std::string rest = "Score4=9;OLD4\nScore5=8;OLD5\n\n[Other]\nkeep = me\n";
-    load("; scores\n[HiScores]\nScore1=100;A\nScore2=50;B\nScore3=\n" + rest);
-    EXPECT_EQ(store.hiscore_count, 2);
-    EXPECT_TRUE(store.IsHighScore(-1000));
-    EXPECT_TRUE(store.AddHighScore("C", 75));
-    EXPECT_EQ(table(), (Rows{{"A", 100}, {"C", 75}, {"B", 50}}));
-    EXPECT_EQ(test::readBytes(path),
-              "; scores\n[HiScores]\nScore1=100;A\nScore2=75;C\nScore3=50;B\n" + rest);
+    const std::string ended = "; scores\n" + ini("100;A 50;B");
+    const std::tuple<std::string, std::vector<std::int32_t>, std::int32_t, std::string> cases[] = {
+        {"", {1234}, 1235, ini("1235;N 1234;DADDY 1234;DADDY 1234;DADDY 1234;DADDY")},
+        {ini("50;A 40;B 30;C 30;D 10;E"), {10, 9}, 30, ini("50;A 40;B 30;C 30;D 30;N")},
+        {ini("100;A 500;B 300;C 50;D 200;E"), {200, 49}, 60, ini("500;B 300;C 200;E 100;A 60;N")},
+        {ended + "Score3=\n" + rest, {}, INT32_MIN, ended + "Score3=-2147483648;N\n" + rest},
+    };
+    for (const auto& [before, rejected, added, after] : cases) {
+        std::filesystem::remove(path);
+        if (!before.empty()) {
+            test::writeBytes(path, before);
+        }
+        store.LoadHighScores(path);
+        for (const std::int32_t score : rejected) {
+            EXPECT_FALSE(store.IsHighScore(score)) << score << " in " << before;
+        }
+        ASSERT_TRUE(store.IsHighScore(added)) << added << " in " << before;
+        EXPECT_TRUE(store.AddHighScore("N", added));
+        EXPECT_EQ(test::readBytes(path), after);
+    }
 }
 
 TEST_F(HighScoreStore, DamagedValuesKeepWhatTheRowHeldAndLongOnesReadCut) {

@@ -1,4 +1,4 @@
-// Shared by the high-score tests: a temporary folder, whole files, a dialog that counts showings.
+// Shared by the high-score tests: a temporary folder, whole files, a dialog that shows nothing.
 #pragma once
 
 #include "highscores/high_score_store.h"
@@ -32,9 +32,8 @@ inline std::string readBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-struct CountingDialog : HighScoreDialog {
-    int shown = 0;
-    void showModal(Module2&) override { ++shown; }
+struct NoDialog : HighScoreDialog {
+    void showModal(Module2&) override {}
 };
 
 } // namespace zandor::test
