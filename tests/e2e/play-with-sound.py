@@ -10,7 +10,6 @@ it continues; closed during a call with the server stopped again: exit code 0.
 Exits 77 (skipped) when Xvfb, pulseaudio or parecord is not installed.
 """
 import array
-import importlib.util
 import math
 import os
 import signal
@@ -18,18 +17,12 @@ import sys
 import time
 import wave
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "support"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from player import CARD_1, RED, WHITE, Player  # noqa: E402
 from xsession import Failure, Session, expect, run_steps, write  # noqa: E402
-
-_spec = importlib.util.spec_from_file_location("play_game", os.path.join(HERE, "play-game.py"))
-play_game = importlib.util.module_from_spec(_spec)
-_spec.loader.exec_module(play_game)
-Player, RED, WHITE = play_game.Player, play_game.RED, play_game.WHITE
 
 HIGH_TABLE = "[HiScores]\n" + "".join(f"Score{i}={1000 - 100 * i};High {i}\n" for i in range(1, 6))
 VERTICAL = (576 + 4 + 10, 16 + 39 + 6)  # selgametype(1) inside Frame2
-CELL = (32 + 8, 256 + 40)  # Game 1's top left cell
 TONE_SECONDS = 3
 LOUD = 330  # about -40 dBFS, as the sound tests count a sample heard
 BRIDGED = 0.3  # silences shorter than this inside a span; calls are a second or more apart
@@ -73,17 +66,13 @@ def heard(until):
     return spans
 
 
-def called(p, shot):
-    return {n for n, colour in p.board(shot).items() if colour == RED}
-
-
 def next_call(s, p, before, reason):
     """Waits for the scoreboard to show a number beyond `before`; returns the shot and numbers."""
     def found():
         expect(s.running(), f"the program ended with code {s.app.returncode}:\n"
                + s.program_output())
         shot = s.shot()
-        return (shot, called(p, shot)) if len(called(p, shot)) > len(before) else None
+        return (shot, p.called(shot)) if len(p.called(shot)) > len(before) else None
 
     return Session._wait(found, 30, reason, 0.1)
 
@@ -92,7 +81,7 @@ def click_held_during_call(s, p):
     """A card cell clicked while a call's sound plays changes only once that sound is over. A
     try counts when a shot was taken after the click, while the recording shows the sound
     playing before the shot began and still after it, with no new number called."""
-    x, y = CELL
+    x, y = CARD_1
     colour, numbers = WHITE, set()
     for _ in range(8):
         _, numbers = next_call(s, p, numbers, "the game called no number")
@@ -103,7 +92,7 @@ def click_held_during_call(s, p):
         flipped = RED if colour == WHITE else WHITE
         Session._wait(lambda: p.pixel(s.shot(), x + 2, y + 2) == flipped, 30,
                       "a click on a card cell during a call was lost")
-        if called(p, during) == numbers and any(
+        if p.called(during) == numbers and any(
                 first < shooting and shot < last - 0.25 for first, last in heard(shot + 0.5)):
             expect(p.pixel(during, x + 2, y + 2) == colour,
                    "a click on a card cell took effect while the call's sound was playing")
@@ -122,12 +111,11 @@ def play_with_sound(binary):
         p = Player(s)
         s.click(*VERTICAL)  # the longest type to win: the game outlasts the test
         p.buy(1)
-        Session._wait(lambda: p.card_shown(s.shot(), "GAME1"), 5, "no card after buying one")
         p.start()
         click_held_during_call(s, p)
 
         os.kill(server, signal.SIGSTOP)
-        numbers = called(p, s.shot())
+        numbers = p.called(s.shot())
         for _ in range(4):
             _, numbers = next_call(s, p, numbers, "with the sound server stopped the game froze")
         print("with the sound server stopped the game calls on")
@@ -139,7 +127,7 @@ def play_with_sound(binary):
         print("sound comes back once the server is continued")
 
         os.kill(server, signal.SIGSTOP)
-        next_call(s, p, called(p, s.shot()), "with the sound server stopped the game froze")
+        next_call(s, p, p.called(s.shot()), "with the sound server stopped the game froze")
         s._run(["wmctrl", "-i", "-c", hex(s.main)])
         code = s.wait_exit(30)
         expect(code == 0, f"a close during a call ended the program with code {code}\n"

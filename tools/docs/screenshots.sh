@@ -18,30 +18,8 @@ import time
 
 binary, out, helpers = sys.argv[1:4]
 sys.path.insert(0, helpers)
+from player import Player  # noqa: E402
 from xsession import Failure, Session  # noqa: E402
-
-RED = 0xFF0000
-
-
-def board_reds(s, shot):
-    reds = 0
-    for n in range(1, 76):
-        k, r = (n - 1) % 15, (n - 1) // 15
-        reds += shot.pixel(72 + 32 * k + 2, 112 + 24 * r + 2 + s.menu_height) == RED
-    return reds
-
-
-def slider(s, key, right=0):
-    s.click(576 + 8 + 40, 244 + 32 + 13)
-    s.keys(s.main, key, *(["Right"] * right))
-
-
-def buy(s, cards):
-    s.click(32 + [24, 59, 93, 128][cards] + 6, 32 + 16 + 6)
-
-
-def start(s):
-    s.click(368 + 18, 36 + 18)
 
 
 def close_dialogs(s):
@@ -70,19 +48,19 @@ def locate(inner, outer):
 s = Session(binary, 1024, 768)
 try:
     s.start_program()
+    p = Player(s)
     s._run(["xdotool", "mousemove", "0", "0"])
     time.sleep(0.5)
     window = s.shot(path=os.path.join(out, "start.png"))
 
     # A game with three cards, Auto marking and a moderate caller: wait for a dozen calls.
     s.click(188 + 28 + 8, 24 + 20 + 8)  # automancheck
-    slider(s, "Home", 2)
+    p.set_speed("Home", 2)
     for attempt in range(5):
-        buy(s, 3)
-        time.sleep(0.3)
-        start(s)
+        p.buy(3)
+        p.start()
         try:
-            Session._wait(lambda: not s.dialogs() and board_reds(s, s.shot()) >= 14 or
+            Session._wait(lambda: not s.dialogs() and len(p.called(s.shot())) >= 14 or
                           s.dialogs(), 30, "the game did not get going")
         except Failure:
             continue
@@ -97,14 +75,14 @@ try:
     close_dialogs(s)
 
     # Fast games with one card until a computer player wins.
-    slider(s, "Home")
+    p.set_speed("Home")
     for attempt in range(20):
-        buy(s, 1)
-        time.sleep(0.3)
-        if s.dialogs():  # out of cash
+        try:
+            p.buy(1)
+        except Failure:  # out of cash
             close_dialogs(s)
             continue
-        start(s)
+        p.start()
         dialog = s.wait_dialog(30)
         if s.title(dialog) == "The Winners Card":
             time.sleep(0.5)
