@@ -13,6 +13,7 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from player import Player  # noqa: E402
 from xsession import Failure, Session, Skip, expect, picture, run_steps  # noqa: E402
 
 CARD_FRAMES = {"GAME1": (32, 256), "Game2": (216, 256), "Game3": (396, 256)}
@@ -160,22 +161,15 @@ def check_page(pdf, s, screen, screen_png):
 
 
 def print_card(s, env, find_pdf):
-    """Buys one card, presses Print, checks the page and that the cards are cleared."""
+    """Buys one card, presses Print, checks the page and that the card is put away."""
     s.start_program(extra_env=env)
-    start, png = s.shot(), os.path.join(s.tmp, "bought.png")
-    s.click(32 + 59 + 6, 32 + 16 + 6)  # one card
-
-    def showing(shot, frames, colour=None):
-        return shot if all(shot.pixel(x + 2, y + 2 + s.menu_height) ==
-                           (colour or start.pixel(x + 2, y + 2 + s.menu_height))
-                           for frame, c, r, x, y in CELLS if frame in frames) else None
-
-    screen = s._wait(lambda: showing(s.shot(path=png), ["GAME1"], 0xFFFFFF), 5,
-                     "card 1 did not show after buying")
+    p, png = Player(s), os.path.join(s.tmp, "bought.png")
+    p.buy(1)
+    screen = s.shot(path=png)
     s.click(516 + 18, 36 + 18)  # Print
     pdf = find_pdf(s)
     rmse = check_page(pdf, s, screen, png)
-    s._wait(lambda: showing(s.shot(), CARD_FRAMES), 10, "the cards still show after printing")
+    s._wait(lambda: not p.card_shown(s.shot()), 10, "the card still shows after printing")
     print(f"{os.path.basename(pdf)} is right (RMSE {rmse:.3f} against the screen)")
 
 
