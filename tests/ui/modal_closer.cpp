@@ -2,10 +2,8 @@
 
 #include "ui/cell_label.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -25,27 +23,18 @@ ModalCloser::ModalCloser() {
 
 void ModalCloser::closeActiveModal() {
     QWidget* modal = QApplication::activeModalWidget();
+    auto* box = qobject_cast<QMessageBox*>(modal);
     // The game's own boxes only: Qt's printer dialog, which Page Setup opens, is Qt's business.
-    const bool ours = qobject_cast<QMessageBox*>(modal) != nullptr ||
-                      (modal != nullptr && modal->objectName().startsWith("frm"));
-    if (ours && !offersTitleAndCloseOnly(modal)) {
+    if ((box != nullptr || (modal != nullptr && modal->objectName().startsWith("frm"))) &&
+        !offersTitleAndCloseOnly(modal)) {
         moreThanTitleAndClose << modal->objectName();
     }
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+    if (box != nullptr) {
         messages << box->text();
         box->button(QMessageBox::Ok)->click();
     } else if (modal != nullptr && modal->objectName() == "frmWinnersCard") {
-        QStringList cells;
-        QStringList red;
-        for (int i = 1; i <= 25; ++i) {
-            auto* cell = modal->findChild<ui::CellLabel*>(QString("Label3a_%1").arg(i));
-            cells << cell->text();
-            if (cell->backColor() == 0xFF0000) {
-                red << QString::number(i);
-            }
-        }
-        winnersCards << modal->findChild<QLabel*>("Label3b")->text() + "|" + cells.join(",") + "|" +
-                            red.join(",");
+        const auto* centre = modal->findChild<ui::CellLabel*>("Label3a_13");
+        winnersCentres << centre->text() + (centre->backColor() == 0xFF0000 ? " on red" : "");
         modal->findChild<QPushButton*>("OKButton")->click();
     } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
         dialog->reject(); // the high scores, the About box, Page Setup: closed unanswered

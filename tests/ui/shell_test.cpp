@@ -1,7 +1,8 @@
 // The program's life around the main window, offscreen: its place restored from the settings and
-// saved on closing, the high-score offer on closing, the menu commands that open dialogs and the
-// help, and closing the splash.
+// saved on closing, the high-score offer on closing, the menu commands that open dialogs, the
+// About box and the System Info program it starts, the help, and closing the splash.
 #include "modal_closer.h"
+#include "platform/qt/system_info_launcher.h"
 #include "program_info.h"
 #include "shell/startup.h"
 #include "shell/window_place.h"
@@ -10,14 +11,13 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QScreen>
 #include <QSlider>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QWindow>
 #include <functional>
 #include <memory>
@@ -57,12 +57,10 @@ void give(const test::TestWindow& window, const QString& command) {
 }
 
 QWidget* helpWindow() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == "helpWindow") {
-            return window;
-        }
-    }
-    return nullptr;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto help = std::find_if(windows.begin(), windows.end(),
+                                   [](QWidget* w) { return w->objectName() == "helpWindow"; });
+    return help == windows.end() ? nullptr : *help;
 }
 
 } // namespace
@@ -81,40 +79,23 @@ private slots:
     void placeComesBackFromTheSettings_data() {
         QTest::addColumn<QStringList>("stored");
         QTest::addColumn<QRect>("frame"); // an empty size: the designed size
-        const QRect designed(67, 67, 0, 0);
-        QTest::newRow("nothing stored") << QStringList{} << designed;
-        QTest::newRow("stored") << QStringList{"3000", "2400", "11250", "9000"}
-                                << QRect(200, 160, 750, 600);
-        QTest::newRow("fractions")
-            << QStringList{"3000.4", "2399.6", "11250.2", "9000"} << QRect(200, 160, 750, 600);
-        QTest::newRow("not numbers") << QStringList{"left", "", "1e400", "nan"} << designed;
-        QTest::newRow("absurd") << QStringList{"3e9", "-3e9", "10", "9000"} << designed;
-        QTest::newRow("off every screen")
-            << QStringList{"-60000", "150000", "11250", "9000"} << QRect(67, 67, 750, 600);
-        QTest::newRow("title bar above every screen")
-            << QStringList{"3000", "-600", "11250", "9000"} << QRect(67, 67, 750, 600);
+        const auto row = [](const char* tag, const QStringList& stored, const QRect& frame) {
+            QTest::newRow(tag) << stored << frame;
+        };
+        const QRect designed(67, 67, 0, 0), stored(200, 160, 750, 600);
         // A damaged file: the window fits the screen's area, so it can be seen and moved.
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-        QTest::newRow("beyond the screen")
-            << QStringList{"3000", "2400", "300000", "300000"} << area;
-        QTest::newRow("wider than the screen") << QStringList{"3000", "2400", "300000", "9000"}
-                                               << QRect(area.left(), 160, area.width(), 600);
-    }
-
-    void sizeFitsTheScreenItLandsOn_data() {
-        QTest::addColumn<QRect>("frame");
-        QTest::addColumn<QRect>("fitted");
-        QTest::newRow("second screen") << QRect(1100, 50, 2000, 400) << QRect(1024, 50, 800, 400);
-        QTest::newRow("screen smaller than the design")
-            << QRect(1100, 50, 900, 900) << QRect(1024, 0, 800, 530);
-        QTest::newRow("fits") << QRect(1100, 50, 600, 400) << QRect(1100, 50, 600, 400);
-    }
-
-    void sizeFitsTheScreenItLandsOn() {
-        QFETCH(QRect, frame);
-        QFETCH(QRect, fitted);
-        const QList<QRect> areas{QRect(0, 0, 1024, 768), QRect(1024, 0, 800, 500)};
-        QCOMPARE(fitToArea(frame, QSize(700, 530), areas), fitted);
+        row("nothing stored", {}, designed);
+        row("stored", {"3000", "2400", "11250", "9000"}, stored);
+        row("fractions", {"3000.4", "2399.6", "11250.2", "9000"}, stored);
+        row("not numbers", {"left", "", "1e400", "nan"}, designed);
+        row("absurd", {"3e9", "-3e9", "10", "9000"}, designed);
+        row("off every screen", {"-60000", "150000", "11250", "9000"}, QRect(67, 67, 750, 600));
+        row("title bar above every screen", {"3000", "-600", "11250", "9000"},
+            QRect(67, 67, 750, 600));
+        row("beyond the screen", {"3000", "2400", "300000", "300000"}, area);
+        row("wider than the screen", {"3000", "2400", "300000", "9000"},
+            QRect(area.left(), 160, area.width(), 600));
     }
 
     void placeComesBackFromTheSettings() {
@@ -134,16 +115,31 @@ private slots:
         }
     }
 
+    void sizeFitsTheScreenItLandsOn_data() {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("fitted");
+        QTest::newRow("second screen") << QRect(1100, 50, 2000, 400) << QRect(1024, 50, 800, 400);
+        QTest::newRow("screen smaller than the design")
+            << QRect(1100, 50, 900, 900) << QRect(1024, 0, 800, 530);
+        QTest::newRow("fits") << QRect(1100, 50, 600, 400) << QRect(1100, 50, 600, 400);
+    }
+
+    void sizeFitsTheScreenItLandsOn() {
+        QFETCH(QRect, frame);
+        QFETCH(QRect, fitted);
+        const QList<QRect> areas{QRect(0, 0, 1024, 768), QRect(1024, 0, 800, 500)};
+        QCOMPARE(fitToArea(frame, QSize(700, 530), areas), fitted);
+    }
+
     void closingOffersTheBalanceAndSavesThePlace_data() {
         QTest::addColumn<QString>("table");
         QTest::addColumn<Qt::WindowState>("state");
         // The score shown in the entry dialog, if any; "shown": the balance the status bar shows
         // after a game played first.
         QTest::addColumn<QString>("offered");
-        QTest::newRow("balance earns a place") << "[HiScores]\nScore1=10;LOW\n"
-                                               << Qt::WindowNoState << "60";
-        QTest::newRow("after a game") << "[HiScores]\nScore1=10;LOW\n"
-                                      << Qt::WindowNoState << "shown";
+        const QString low = "[HiScores]\nScore1=10;LOW\n";
+        QTest::newRow("balance earns a place") << low << Qt::WindowNoState << "60";
+        QTest::newRow("after a game") << low << Qt::WindowNoState << "shown";
         QTest::newRow("balance earns none") << QString() << Qt::WindowNoState << "";
         QTest::newRow("maximised") << QString() << Qt::WindowMaximized << "";
         QTest::newRow("minimised keeps the old place") << QString() << Qt::WindowMinimized << "";
@@ -202,7 +198,7 @@ private slots:
         const QString command = QTest::currentDataTag();
         test::TestWindow window;
         QPrinter* dialogPrinter = nullptr;
-        QStringList aboutMessages;
+        QStringList about; // its name, version and what System Info said
         const QString seen = modalOpenedBy(
             [&] { give(window, command); },
             [&](QDialog* dialog) {
@@ -214,7 +210,8 @@ private slots:
                 if (dialog->objectName() == "frmAbout") { // the test's launcher finds no program
                     test::ModalCloser closer;
                     dialog->findChild<QAbstractButton*>("cmdSysInfo")->click();
-                    aboutMessages = closer.messages;
+                    about << dialog->findChild<QLabel*>("lblTitle")->text()
+                          << dialog->findChild<QLabel*>("lblVersion")->text() << closer.messages;
                     QVERIFY(dialog->isVisible()); // the box stays open
                 }
             });
@@ -223,8 +220,37 @@ private slots:
             QCOMPARE(dialogPrinter, &window.printer.printer()); // the one printing uses
         }
         if (command == "mnuHelpAbout") {
-            QCOMPARE(aboutMessages, QStringList{"System Information Is Unavailable At This Time"});
+            QCOMPARE(about, QStringList({"Zandor Bingo", QString("Version ") + program::kVersion,
+                                         "System Information Is Unavailable At This Time"}));
         }
+    }
+
+    void systemInfoStartsTheFirstRunnableProgramOnThePath_data() {
+        QTest::addColumn<bool>("runnable"); // whether "second" may run; "first" never may
+        QTest::newRow("found") << true;
+        QTest::newRow("none found") << false;
+    }
+
+    void systemInfoStartsTheFirstRunnableProgramOnThePath() {
+        QFETCH(bool, runnable);
+        QTemporaryDir folder;
+        const QString marker = folder.filePath("marker");
+        QList<SystemInfoProgram> programs;
+        for (const QString name : {"first", "second"}) { // each writes its name to the marker
+            QFile file(folder.filePath("zandor-" + name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("#!/bin/sh\necho \"$2\" > \"$1.tmp\" && mv \"$1.tmp\" \"$1\"\n");
+            if (runnable && name == "second") {
+                file.setPermissions(file.permissions() | QFile::ExeOwner);
+            }
+            programs.append({"zandor-" + name, {marker, name}});
+        }
+        QCOMPARE(QtSystemInfoLauncher(programs, {folder.path()}).start(), runnable);
+        const auto written = [&] {
+            QFile file(marker);
+            return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(written(), QByteArray(runnable ? "second" : ""), 30000);
     }
 
     void nothingRunsOnceTheCloseHasBegun_data() {
