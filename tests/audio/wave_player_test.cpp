@@ -6,7 +6,6 @@
 #include "sound_files.h"
 
 #include <QtTest>
-#include <atomic>
 #include <numeric>
 #include <signal.h>
 #include <thread>
@@ -36,50 +35,21 @@ std::pair<std::vector<Span>, QByteArray> heard(double from, double until) {
     return {spans, where.toUtf8()};
 }
 
-// The sound server stopped with kill -STOP until resume() or the end of the scope, or for good.
-// A watchdog lets it go after 10 s, so that a caller frozen with it fails rather than hangs.
-struct StoppedServer {
-    explicit StoppedServer(bool forGood = false) : forGood(forGood) {
-        QVERIFY(pid > 0);
+// Stops the sound server (kill -STOP) for good, or with a watchdog that lets it go after 10 s,
+// so that a caller frozen with it fails rather than hangs.
+pid_t stopServer(bool forGood = false) {
+    const pid_t pid = qEnvironmentVariableIntValue("ZANDOR_SERVER_PID");
+    if (pid > 0) {
         kill(pid, SIGSTOP);
     }
-    ~StoppedServer() {
-        done = true;
-        watchdog.join();
-        if (!forGood) {
-            resume();
-        }
+    if (pid > 0 && !forGood) {
+        std::thread([pid] {
+            std::this_thread::sleep_for(std::chrono::seconds(10));
+            kill(pid, SIGCONT);
+        }).detach();
     }
-    void resume() const { kill(pid, SIGCONT); }
-
-    const pid_t pid = qEnvironmentVariableIntValue("ZANDOR_SERVER_PID");
-    const bool forGood;
-    std::atomic<bool> done = false;
-    std::thread watchdog{[this] {
-        for (int tenths = 0; tenths < 100 && !done; ++tenths) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        if (!done) {
-            resume();
-        }
-    }};
-};
-
-// The longest time between two ticks of a 10 ms timer: how long the event loop stood still.
-struct Heartbeat {
-    Heartbeat() {
-        timer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer, &QTimer::timeout, [this] { longestGap(); });
-        timer.start(10);
-    }
-    double longestGap() {
-        longest = std::max(longest, steadySeconds() - last);
-        last = steadySeconds();
-        return longest;
-    }
-    QTimer timer;
-    double last = steadySeconds(), longest = 0.0;
-};
+    return pid;
+}
 
 } // namespace
 
@@ -171,21 +141,26 @@ private slots:
     // nothing of the abandoned calls is played.
     void aStoppedServerNeverFreezesTheCaller() {
         play(shortTone()); // connected to the server
-        Heartbeat heartbeat;
-        StoppedServer server;
+        QTimer heartbeat;  // the longest time between two of its ticks: the event loop stood still
+        double last = steadySeconds(), stood = 0.0;
+        connect(&heartbeat, &QTimer::timeout, [&] {
+            stood = std::max(stood, steadySeconds() - last);
+            last = steadySeconds();
+        });
+        heartbeat.start(10);
+        const pid_t server = stopServer();
+        QVERIFY(server > 0);
         const Call timedOut = play(longTone());
         QTimer::singleShot(200, [] { zandor::endHeldWaits(); });
         const Call ended = play(longTone()), held = play(longTone());
-        const double stood = heartbeat.longestGap();
+        stood = std::max(stood, steadySeconds() - last);
         QVERIFY2(stood < 1.0 && timedOut.seconds() >= 0.8 && timedOut.seconds() < 5.0 &&
                      ended.seconds() < 0.5 && held.seconds() < 0.2,
-                 qPrintable(QString("calls took %1, %2 and %3 s; the event loop stood still for "
-                                    "%4 s at most")
-                                .arg(timedOut.seconds())
-                                .arg(ended.seconds())
-                                .arg(held.seconds())
-                                .arg(stood)));
-        server.resume();
+                 qPrintable(QString::asprintf("calls took %.2f, %.2f and %.2f s; the event loop "
+                                              "stood still for %.2f s at most",
+                                              timedOut.seconds(), ended.seconds(), held.seconds(),
+                                              stood)));
+        kill(server, SIGCONT);
         const double resumed = steadySeconds();
         QTest::qWait(500); // the server lets the workers go
         const Call back = play(shortTone());
@@ -198,7 +173,7 @@ private slots:
     // A server stopped before the first sound and never let go: the call returns in silence,
     // and the test program still ends, with 0 (run-audio-tests.sh checks).
     void theProgramEndsWhileAStoppedServerHoldsItsSound() {
-        StoppedServer server(true);
+        QVERIFY(stopServer(true) > 0);
         QVERIFY(play(longTone()).seconds() < 5.0);
     }
 
