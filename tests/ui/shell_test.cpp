@@ -225,32 +225,27 @@ private slots:
         }
     }
 
-    void systemInfoStartsTheFirstRunnableProgramOnThePath_data() {
-        QTest::addColumn<bool>("runnable"); // whether "second" may run; "first" never may
-        QTest::newRow("found") << true;
-        QTest::newRow("none found") << false;
-    }
-
     void systemInfoStartsTheFirstRunnableProgramOnThePath() {
-        QFETCH(bool, runnable);
-        QTemporaryDir folder;
-        const QString marker = folder.filePath("marker");
-        QList<SystemInfoProgram> programs;
-        for (const QString name : {"first", "second"}) { // each writes its name to the marker
-            QFile file(folder.filePath("zandor-" + name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("#!/bin/sh\necho \"$2\" > \"$1.tmp\" && mv \"$1.tmp\" \"$1\"\n");
-            if (runnable && name == "second") {
-                file.setPermissions(file.permissions() | QFile::ExeOwner);
+        for (bool runnable : {true, false}) { // whether "second" may run; "first" never may
+            QTemporaryDir folder;
+            const QString marker = folder.filePath("marker");
+            QList<SystemInfoProgram> programs;
+            for (const QString name : {"first", "second"}) { // each writes its name to the marker
+                QFile file(folder.filePath("zandor-" + name));
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                file.write("#!/bin/sh\necho \"$2\" > \"$1.tmp\" && mv \"$1.tmp\" \"$1\"\n");
+                if (runnable && name == "second") {
+                    file.setPermissions(file.permissions() | QFile::ExeOwner);
+                }
+                programs.append({"zandor-" + name, {marker, name}});
             }
-            programs.append({"zandor-" + name, {marker, name}});
+            QCOMPARE(QtSystemInfoLauncher(programs, {folder.path()}).start(), runnable);
+            const auto written = [&] {
+                QFile file(marker);
+                return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
+            };
+            QTRY_COMPARE_WITH_TIMEOUT(written(), QByteArray(runnable ? "second" : ""), 30000);
         }
-        QCOMPARE(QtSystemInfoLauncher(programs, {folder.path()}).start(), runnable);
-        const auto written = [&] {
-            QFile file(marker);
-            return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
-        };
-        QTRY_COMPARE_WITH_TIMEOUT(written(), QByteArray(runnable ? "second" : ""), 30000);
     }
 
     void nothingRunsOnceTheCloseHasBegun_data() {
@@ -295,18 +290,15 @@ private slots:
     void helpContents() {
         QFETCH(QString, helpFile);
         QFETCH(QString, message);
-        test::TestWindow window;
-        auto menus = std::make_unique<MenuCommands>(
-            MenuCommands::Parts{window.form, window.controller, window.scores, window.iniFile(),
-                                window.printer, window.pictures, window.launcher, helpFile});
+        auto window = std::make_unique<test::TestWindow>(helpFile);
         QString seen;
-        QTimer::singleShot(0, &window.form, [&] {
+        QTimer::singleShot(0, &window->form, [&] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 seen = QString("%1|%2|%3").arg(box->icon()).arg(box->windowTitle(), box->text());
                 box->accept();
             }
         });
-        menus->mnuHelpContents_Click();
+        give(*window, "mnuHelpContents");
         QCOMPARE(seen, message);
         QWidget* help = helpWindow();
         QCOMPARE(help != nullptr && help->isVisible(), message.isEmpty());
@@ -316,7 +308,7 @@ private slots:
             QVERIFY(help->parentWidget() == nullptr);
             QVERIFY(help->windowHandle()->transientParent() == nullptr);
         }
-        menus.reset();
+        window.reset();
         QVERIFY(helpWindow() == nullptr); // gone with the commands that made it
     }
 
