@@ -81,8 +81,12 @@ private slots:
         QVERIFY(table.widget("Game3")->isHidden() && table.widget("StartButton")->isEnabled());
         table.click("automancheck");
         QCOMPARE(table.widget<QAbstractButton>("automancheck")->text(), QString("Auto"));
+        // A click marks a cell, and a screen reader hears it marked; another unmarks it.
         table.click("Label4_7");
         QCOMPARE(table.cell("Label4_7")->backColor(), kRed);
+        QCOMPARE(QAccessible::queryAccessibleInterface(table.widget("Label4_7"))
+                     ->text(QAccessible::Name),
+                 QString("Card 2, I column, row 2, blank, marked"));
         table.click("Label4_7");
         QCOMPARE(table.cell("Label4_7")->backColor(), kWhite);
         // A double-click, out of habit, marks it once; another unmarks it. Sent to the window,
@@ -92,17 +96,6 @@ private slots:
             QTest::mouseDClick(table.form.windowHandle(), Qt::LeftButton, {}, cell);
             QCOMPARE(table.cell("Label4_7")->backColor(), colour);
         }
-        // The keyboard marks it the same way from the grid's Tab stop (Up stops at the edge),
-        // and a screen reader hears it marked.
-        for (auto [cell, key] : {std::pair{"Label4_1", Qt::Key_Up},
-                                 {"Label4_1", Qt::Key_Right},
-                                 {"Label4_6", Qt::Key_Down},
-                                 {"Label4_7", Qt::Key_Space}}) {
-            QTest::keyClick(table.widget(cell), key);
-        }
-        QCOMPARE(QAccessible::queryAccessibleInterface(table.widget("Label4_7"))
-                     ->text(QAccessible::Name),
-                 QString("Card 2, I column, row 2, blank, marked"));
         // Switch access and voice control choose by the option's Toggle action: as a click.
         QAccessible::queryAccessibleInterface(table.widget("sel0_1"))
             ->actionInterface()

@@ -115,20 +115,15 @@ private slots:
         }
     }
 
-    void sizeFitsTheScreenItLandsOn_data() {
-        QTest::addColumn<QRect>("frame");
-        QTest::addColumn<QRect>("fitted");
-        QTest::newRow("second screen") << QRect(1100, 50, 2000, 400) << QRect(1024, 50, 800, 400);
-        QTest::newRow("screen smaller than the design")
-            << QRect(1100, 50, 900, 900) << QRect(1024, 0, 800, 530);
-        QTest::newRow("fits") << QRect(1100, 50, 600, 400) << QRect(1100, 50, 600, 400);
-    }
-
     void sizeFitsTheScreenItLandsOn() {
-        QFETCH(QRect, frame);
-        QFETCH(QRect, fitted);
         const QList<QRect> areas{QRect(0, 0, 1024, 768), QRect(1024, 0, 800, 500)};
-        QCOMPARE(fitToArea(frame, QSize(700, 530), areas), fitted);
+        // Too big for the second screen, the second screen smaller than the design, fitting.
+        for (auto [frame, fitted] :
+             {std::pair{QRect(1100, 50, 2000, 400), QRect(1024, 50, 800, 400)},
+              {QRect(1100, 50, 900, 900), QRect(1024, 0, 800, 530)},
+              {QRect(1100, 50, 600, 400), QRect(1100, 50, 600, 400)}}) {
+            QCOMPARE(fitToArea(frame, QSize(700, 530), areas), fitted);
+        }
     }
 
     void closingOffersTheBalanceAndSavesThePlace_data() {
