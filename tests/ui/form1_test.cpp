@@ -150,17 +150,15 @@ private slots:
         Table table;
         test::ModalCloser closer;
         table.widget<QSlider>("Slider1")->setValue(0);
-        QStringList faults;
+        bool printOn = false;
         int clicks = 0;
         QTimer player; // between calls: Pause, a card cell, Start (off) and the high scores
         connect(&player, &QTimer::timeout, [&] {
             if (!table.controller.game().isPlaying() || QApplication::activeModalWidget()) {
                 return;
             }
-            if (table.widget("PrintButton")->isEnabled() ||
-                table.widget<QAction>("mnuFilePrint")->isEnabled()) {
-                faults << "Print is on during a game";
-            }
+            printOn = printOn || table.widget("PrintButton")->isEnabled() ||
+                      table.widget<QAction>("mnuFilePrint")->isEnabled();
             const QStringList targets{"pausebutton", "Label3_7", "StartButton", "scorebutton"};
             table.click(targets[++clicks % targets.size()]);
         });
@@ -186,7 +184,7 @@ private slots:
                     !table.widget("pausebutton")->isEnabled() &&
                     table.widget("SelectNoGames")->isEnabled());
         }
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+        QVERIFY2(!printOn, "Print is on during a game");
         QVERIFY(clicks > games && !closer.winnersCentres.isEmpty());
         QCOMPARE(closer.winnersCentres.count("0 on red"), closer.winnersCentres.size());
         QCOMPARE(closer.moreThanTitleAndClose, QStringList());
