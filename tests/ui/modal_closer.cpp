@@ -9,7 +9,8 @@
 
 namespace zandor::test {
 
-bool offersTitleAndCloseOnly(const QWidget* dialog) {
+// Whether a fixed-size dialog's frame offers a title and a close box only.
+static bool offersTitleAndCloseOnly(const QWidget* dialog) {
     const Qt::WindowFlags flags = dialog->windowFlags();
     return flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint) &&
@@ -37,6 +38,8 @@ void ModalCloser::closeActiveModal() {
         winnersCentres << centre->text() + (centre->backColor() == 0xFF0000 ? " on red" : "");
         modal->findChild<QPushButton*>("OKButton")->click();
     } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        dialogs << dialog->objectName() + "|" + dialog->windowTitle();
+        look(dialog);
         dialog->reject(); // the high scores, the About box, Page Setup: closed unanswered
     }
 }

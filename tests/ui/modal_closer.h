@@ -1,17 +1,15 @@
 // Answers the modal windows a test opens as a player would: message boxes and winner's cards
-// are recorded and closed with OK, any other dialog is cancelled; the frame of the game's own
-// boxes is looked at too.
+// are recorded and closed with OK, any other dialog is recorded, looked at and cancelled; the
+// frame of the game's own boxes is looked at too.
 #pragma once
 
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 
-class QWidget;
+class QDialog;
 
 namespace zandor::test {
-
-// Whether a fixed-size dialog's frame offers a title and a close box only.
-bool offersTitleAndCloseOnly(const QWidget* dialog);
 
 class ModalCloser : public QObject {
 public:
@@ -20,6 +18,8 @@ public:
     QStringList messages;              // the text of each message box
     QStringList winnersCentres;        // each winner's card's free centre, as "0 on red"
     QStringList moreThanTitleAndClose; // the game's boxes whose frame offers more
+    QStringList dialogs;               // each other dialog, as "objectName|title"
+    std::function<void(QDialog*)> look = [](QDialog*) {}; // before it is cancelled
 
 private:
     void closeActiveModal();

@@ -19,7 +19,6 @@
 #include <QSlider>
 #include <QTextBrowser>
 #include <QWindow>
-#include <functional>
 #include <memory>
 
 using namespace zandor;
@@ -27,25 +26,6 @@ using namespace zandor;
 namespace {
 
 const char* const kPlaceKeys[] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
-
-// The last modal window the action opened, as "objectName|title"; each is looked at, then
-// cancelled.
-QString modalOpenedBy(
-    const std::function<void()>& action,
-    const std::function<void(QDialog*)>& look = [](QDialog*) {}) {
-    QString seen;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            seen = dialog->objectName() + "|" + dialog->windowTitle();
-            look(dialog);
-            dialog->reject();
-        }
-    });
-    poll.start(5);
-    action();
-    return seen;
-}
 
 // A menu command or button by its name, as a player gives it.
 void give(const test::TestWindow& window, const QString& command) {
@@ -153,8 +133,12 @@ private slots:
             window.settings.setValue(QString("Settings/") + key, "1500");
         }
         window.menus.mnuHelpContents_Click(); // a window of its own, closed with the program
+        test::ModalCloser closer;             // answers the game's announcement, cancels the offer
+        QString score;
+        closer.look = [&](QDialog* dialog) {
+            score = dialog->findChild<QLineEdit*>("txtScore")->text();
+        };
         if (offered == "shown") {
-            test::ModalCloser closer; // answers the game's announcement
             window.widget<QSlider>("Slider1")->setValue(0);
             window.click("sel1_1");
             window.click("StartButton");
@@ -164,11 +148,9 @@ private slots:
         window.form.setWindowState(state);
         QTest::qWait(20);
         const QRect placed = window.form.frameGeometry();
-        QString score;
-        const QString opened = modalOpenedBy(
-            [&] { window.form.close(); },
-            [&](QDialog* dialog) { score = dialog->findChild<QLineEdit*>("txtScore")->text(); });
-        QCOMPARE(opened, offered.isEmpty() ? QString() : QString("frmScores|PembyBingo"));
+        window.form.close();
+        QCOMPARE(closer.dialogs,
+                 offered.isEmpty() ? QStringList() : QStringList{"frmScores|PembyBingo"});
         QCOMPARE(score, offered);
         QVERIFY(window.controller.unloaded() && !window.form.isVisible());
         QVERIFY(!helpWindow()->isVisible());
@@ -192,25 +174,24 @@ private slots:
         QFETCH(QString, opened);
         const QString command = QTest::currentDataTag();
         test::TestWindow window;
+        test::ModalCloser closer;
         QPrinter* dialogPrinter = nullptr;
         QStringList about; // its name, version and what System Info said
-        const QString seen = modalOpenedBy(
-            [&] { give(window, command); },
-            [&](QDialog* dialog) {
-                if (auto* print = qobject_cast<QPrintDialog*>(dialog)) {
-                    dialogPrinter = print->printer();
-                } else {
-                    QVERIFY(test::offersTitleAndCloseOnly(dialog)); // fixed-size: ours
-                }
-                if (dialog->objectName() == "frmAbout") { // the test's launcher finds no program
-                    test::ModalCloser closer;
-                    dialog->findChild<QAbstractButton*>("cmdSysInfo")->click();
-                    about << dialog->findChild<QLabel*>("lblTitle")->text()
-                          << dialog->findChild<QLabel*>("lblVersion")->text() << closer.messages;
-                    QVERIFY(dialog->isVisible()); // the box stays open
-                }
-            });
-        QCOMPARE(seen, opened); // the last window seen: cancelling says nothing
+        closer.look = [&](QDialog* dialog) {
+            if (auto* print = qobject_cast<QPrintDialog*>(dialog)) {
+                dialogPrinter = print->printer();
+            }
+            if (dialog->objectName() == "frmAbout") { // the test's launcher finds no program
+                test::ModalCloser boxes;
+                dialog->findChild<QAbstractButton*>("cmdSysInfo")->click();
+                about << dialog->findChild<QLabel*>("lblTitle")->text()
+                      << dialog->findChild<QLabel*>("lblVersion")->text() << boxes.messages;
+                QVERIFY(dialog->isVisible()); // the box stays open
+            }
+        };
+        give(window, command);
+        QCOMPARE(closer.dialogs + closer.messages, QStringList{opened}); // cancelling says nothing
+        QCOMPARE(closer.moreThanTitleAndClose, QStringList());           // fixed-size: ours
         if (command == "mnuFilePageSetup") {
             QCOMPARE(dialogPrinter, &window.printer.printer()); // the one printing uses
         }
@@ -256,15 +237,15 @@ private slots:
     void nothingRunsOnceTheCloseHasBegun() {
         QFETCH(QString, command);
         test::TestWindow window;
+        test::ModalCloser closer;
         window.click("sel1_1");
-        const QString seen = modalOpenedBy([&] {
-            QTimer::singleShot(150, [&] {
-                window.form.close();
-                give(window, command);
-            });
-            window.click("StartButton");
+        QTimer::singleShot(150, [&] {
+            window.form.close();
+            give(window, command);
         });
-        QCOMPARE(seen, QString()); // $54 earns no place in the empty table: no offer either
+        window.click("StartButton");
+        // $54 earns no place in the empty table: no offer either.
+        QCOMPARE(closer.dialogs + closer.messages, QStringList());
         QCOMPARE(window.form.findChild<QWidget*>("helpWindow"), nullptr);
         QCOMPARE(window.widget<QAbstractButton>("automancheck")->text(), QString("Manual"));
         QCOMPARE(window.cell("Label3_7")->backColor(), kWhite); // not marked
