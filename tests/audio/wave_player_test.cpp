@@ -10,9 +10,7 @@
 #include <signal.h>
 #include <thread>
 
-using zandor::audiotest::makeTone;
-using zandor::audiotest::Span;
-using zandor::audiotest::steadySeconds;
+using namespace zandor::audiotest;
 
 namespace {
 
@@ -24,10 +22,10 @@ struct Call {
 
 // The stretches of sound recorded from `from` to a little after `until`, and where they were.
 std::pair<std::vector<Span>, QByteArray> heard(double from, double until) {
-    const auto spans = zandor::audiotest::Recording::load(
-                           qEnvironmentVariable("ZANDOR_RECORDING_DIR").toStdString(),
-                           qEnvironmentVariableIntValue("ZANDOR_RECORDING_RATE"), until + 0.3)
-                           .spans(from, until + 0.3);
+    const auto spans =
+        Recording::load(qEnvironmentVariable("ZANDOR_RECORDING_DIR").toStdString(),
+                        qEnvironmentVariableIntValue("ZANDOR_RECORDING_RATE"), until + 0.3)
+            .spans(from, until + 0.3);
     QString where = "sound recorded at";
     for (const Span& span : spans) {
         where += QString(" %1..%2 s").arg(span.start - from).arg(span.end - from);
@@ -93,7 +91,7 @@ private slots:
     void returnsAtOnceInSilence_data() {
         QTest::addColumn<QString>("path");
         QTest::newRow("no output device") << longTone();
-        for (const QString& path : zandor::audiotest::makeBadFiles(QDir(dir.path()), longTone())) {
+        for (const QString& path : makeBadFiles(QDir(dir.path()), longTone())) {
             QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path;
         }
     }
