@@ -73,6 +73,7 @@ private slots:
     void eventsReachTheGame() {
         Table table;
         test::ModalCloser closer;
+        table.click("PrintButton"); // without cards
         table.click("sel2_1");
         QVERIFY(table.widget("GAME1")->isVisible() && table.widget("Game2")->isVisible());
         QVERIFY(table.widget("Game3")->isHidden() && table.widget("StartButton")->isEnabled());
@@ -101,7 +102,8 @@ private slots:
         table.state().balance = 6;
         table.click("sel3_1");
         QTRY_COMPARE(closer.messages,
-                     QStringList{"You do not have enough cash to play three cards"});
+                     QStringList({"Please select number of cards before printing.",
+                                  "You do not have enough cash to play three cards"}));
     }
 
     void pageSetupsChoiceReachesEachPrintWhichSaysWhereItWent() {
