@@ -37,10 +37,7 @@ std::pair<std::vector<Span>, QByteArray> heard(double from, double until) {
 // so that a caller frozen with it fails rather than hangs.
 pid_t stopServer(bool forGood = false) {
     const pid_t pid = qEnvironmentVariableIntValue("ZANDOR_SERVER_PID");
-    if (pid > 0) {
-        kill(pid, SIGSTOP);
-    }
-    if (pid > 0 && !forGood) {
+    if (pid > 0 && kill(pid, SIGSTOP) == 0 && !forGood) {
         std::thread([pid] {
             std::this_thread::sleep_for(std::chrono::seconds(10));
             kill(pid, SIGCONT);
