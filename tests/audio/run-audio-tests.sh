@@ -5,22 +5,17 @@
 # Usage: run-audio-tests.sh WAVE_PLAYER_TESTS WAV_TIMING
 set -u
 tests=$1
-timing=$2
-here=$(dirname "$0")
-
-. "$here/../support/null-sink-server.sh"
+. "$(dirname "$0")/../support/null-sink-server.sh"
 null_sink_test_folder
 
-rate=48000
-start_null_sink_server "$work/server" "$rate" "$timing" || exit 1
-
-ZANDOR_AUDIO_MODE=server ZANDOR_RECORDING_DIR="$work/server" ZANDOR_RECORDING_RATE=$rate \
+start_null_sink_server "$work/server" 48000 "$2" || exit 1
+ZANDOR_AUDIO_MODE=server ZANDOR_RECORDING_DIR="$work/server" ZANDOR_RECORDING_RATE=48000 \
     ZANDOR_SERVER_PID=$null_sink_server_pid "$tests"
 with_server=$?
 stop_null_sink_server
 
 # A server stopped before the first sound and never let go: the program still ends, with 0.
-start_null_sink_server "$work/stalled" "$rate" "$timing" || exit 1
+start_null_sink_server "$work/stalled" 48000 "$2" || exit 1
 ZANDOR_AUDIO_MODE=stalled ZANDOR_SERVER_PID=$null_sink_server_pid timeout -s KILL 30 "$tests"
 stalled=$?
 [ "$stalled" -eq 0 ] || echo "FAIL: with the sound server stopped the tests ended with $stalled"

@@ -35,11 +35,8 @@ private slots:
         row("6 channels to stereo", {"-r", "48000", "-b", "16", "-c", "6"}, 2, 48000);
         row("cut in its samples", mono, 1, 8000, 0.25);
         QVERIFY(makeTone(dir.filePath("good.wav"), toneSeconds, mono));
-        for (const auto& [name, path] : makeBadFiles(QDir(dir.path()), dir.filePath("good.wav"))) {
-            if (QStringList{"missing.wav", "garbage.wav", "header-only.wav", "not-wave.wav"}
-                    .contains(name)) {
-                row(qPrintable(name), {}, 2, 48000, 0.0);
-            }
+        for (const QString& path : makeBadFiles(QDir(dir.path()), dir.filePath("good.wav"))) {
+            row(qPrintable(QFileInfo(path).fileName()), {}, 2, 48000, 0.0);
         }
     }
 

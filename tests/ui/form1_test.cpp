@@ -1,5 +1,5 @@
 // The main window offscreen: a layout that resizing leaves alone, the starting state, events
-// reaching the game, and printing. (Whole games are played by monkey_test.)
+// reaching the game, Page Setup's choice in the prints, and whole games.
 #include "modal_closer.h"
 #include "test_window.h"
 #include "ui/look.h"
@@ -25,31 +25,7 @@ class Form1Test : public QObject {
 private slots:
     void initTestCase() { ui::applyApplicationLook(); }
 
-    void resizingMovesNothing() {
-        Table table;
-        const auto controls = table.widget("client")->findChildren<QWidget*>();
-        const auto place = [&](QWidget* w) {
-            return QRect(w->mapTo(&table.form, QPoint()), w->size());
-        };
-        QList<QRect> before;
-        for (QWidget* control : controls) {
-            before << place(control);
-        }
-        QWidget* status = table.widget("sbStatusBar");
-        for (QSize size : {QSize(300, 200), QSize(1400, 1000)}) {
-            table.form.resize(size);
-            QCoreApplication::processEvents();
-            for (int i = 0; i < controls.size(); ++i) {
-                QCOMPARE(place(controls[i]), before[i]);
-            }
-            // The status bar stays docked along the bottom, across the whole width.
-            QCOMPARE(status->geometry().bottomRight(),
-                     status->parentWidget()->rect().bottomRight());
-            QCOMPARE(status->width(), status->parentWidget()->width());
-        }
-    }
-
-    void startsInTheChoosingState() {
+    void startsInTheChoosingStateAndResizingMovesNothing() {
         Table table;
         QVERIFY(table.widget<QAbstractButton>("sel0_1")->isChecked());
         QVERIFY(table.widget<QAbstractButton>("selgametype_0")->isChecked());
@@ -59,10 +35,7 @@ private slots:
                  QStringList({"Game Type = ", "Balance $60.00", "Number", "Prize"}));
         QVERIFY(!table.panel(5).isEmpty()); // the clock
         QCOMPARE(table.form.windowTitle(), QString("Zandor Bingo"));
-    }
-
-    void menusHaveTheirAccessKeysAndNoShortcuts() {
-        Table table;
+        // Every menu and item has its access key, no item a shortcut.
         QStringList captions;
         for (QAction* menu : table.form.menuBar()->actions()) {
             captions << menu->text();
@@ -75,40 +48,47 @@ private slots:
         }
         QCOMPARE(captions, QStringList({"&File", "&Hi-Scores", "Page Set&up", "&Print", "E&xit",
                                         "&Help", "&Contents", "&About"}));
+        // Resizing the window moves no control.
+        const auto controls = table.widget("client")->findChildren<QWidget*>();
+        const auto places = [&] {
+            QList<QRect> places;
+            for (QWidget* w : controls) {
+                places << QRect(w->mapTo(&table.form, QPoint()), w->size());
+            }
+            return places;
+        };
+        const QList<QRect> before = places();
+        QWidget* status = table.widget("sbStatusBar");
+        for (QSize size : {QSize(300, 200), QSize(1400, 1000)}) {
+            table.form.resize(size);
+            QCoreApplication::processEvents();
+            QCOMPARE(places(), before);
+            // The status bar stays docked along the bottom, across the whole width.
+            QCOMPARE(status->geometry().bottomRight(),
+                     status->parentWidget()->rect().bottomRight());
+            QCOMPARE(status->width(), status->parentWidget()->width());
+        }
     }
 
     void eventsReachTheGame() {
         Table table;
         test::ModalCloser closer;
+        table.click("PrintButton"); // without cards
         table.click("sel2_1");
         QVERIFY(table.widget("GAME1")->isVisible() && table.widget("Game2")->isVisible());
         QVERIFY(table.widget("Game3")->isHidden() && table.widget("StartButton")->isEnabled());
         table.click("automancheck");
         QCOMPARE(table.widget<QAbstractButton>("automancheck")->text(), QString("Auto"));
+        // A click marks a cell, and a screen reader hears it marked; another unmarks it (a
+        // double-click marks it once: play-game.py plays it under X).
         table.click("Label4_7");
         QCOMPARE(table.cell("Label4_7")->backColor(), kRed);
-        table.click("Label4_7");
-        QCOMPARE(table.cell("Label4_7")->backColor(), kWhite);
-        // A double-click, out of habit, marks it once; another unmarks it. Sent to the window,
-        // it comes as the system delivers it: press, release, press, double-click, release.
-        const QPoint cell = table.cell("Label4_7")->mapTo(&table.form, QPoint(10, 8));
-        for (Rgb colour : {kRed, kWhite}) {
-            QTest::mouseDClick(table.form.windowHandle(), Qt::LeftButton, {}, cell);
-            QCOMPARE(table.cell("Label4_7")->backColor(), colour);
-        }
-        // The keyboard marks it the same way from the grid's Tab stop (Up stops at the edge),
-        // and a screen reader hears it marked.
-        for (auto [cell, key] : {std::pair{"Label4_1", Qt::Key_Up},
-                                 {"Label4_1", Qt::Key_Right},
-                                 {"Label4_6", Qt::Key_Down},
-                                 {"Label4_7", Qt::Key_Space}}) {
-            QTest::keyClick(table.widget(cell), key);
-        }
         QCOMPARE(QAccessible::queryAccessibleInterface(table.widget("Label4_7"))
                      ->text(QAccessible::Name),
                  QString("Card 2, I column, row 2, blank, marked"));
-        // Switch access and voice control choose by the option's Toggle action: the same as a
-        // click.
+        table.click("Label4_7");
+        QCOMPARE(table.cell("Label4_7")->backColor(), kWhite);
+        // Switch access and voice control choose by the option's Toggle action: as a click.
         QAccessible::queryAccessibleInterface(table.widget("sel0_1"))
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::toggleAction());
@@ -116,26 +96,8 @@ private slots:
         table.state().balance = 6;
         table.click("sel3_1");
         QTRY_COMPARE(closer.messages,
-                     QStringList{"You do not have enough cash to play three cards"});
-    }
-
-    void printingIsRefusedWithoutCardsAndFallsBackToPdf() {
-        Table table;
-        test::ModalCloser closer;
-        table.click("PrintButton");
-        QCOMPARE(table.state().balance, 60);
-        table.click("sel1_1");
-        table.form.findChild<QAction*>("mnuFilePrint")->trigger();
-        const QDir folder(table.folder.path());
-        const QStringList pdfs = folder.entryList({"*.pdf"});
-        QCOMPARE(pdfs.size(), 1);
-        QVERIFY(QFileInfo(folder.filePath(pdfs[0])).size() > 1000);
-        QCOMPARE(closer.messages,
-                 QStringList({"Please select number of cards before printing.",
-                              "No printer is installed, so the cards were saved as " +
-                                  folder.filePath(pdfs[0])}));
-        QCOMPARE(table.panel(2), QString("Balance = $54"));
-        QVERIFY(table.widget<QAbstractButton>("sel0_1")->isChecked());
+                     QStringList({"Please select number of cards before printing.",
+                                  "You do not have enough cash to play three cards"}));
     }
 
     void pageSetupsChoiceReachesEachPrintWhichSaysWhereItWent() {
@@ -173,18 +135,52 @@ private slots:
         QVERIFY2(page.captured(1).toDouble() > page.captured(2).toDouble(), "not landscape");
     }
 
-    void printIsOffDuringAGame() {
+    // Whole games at full speed through the window, a print among them, with the player's
+    // clicks during the calls: each announces one winner or where the print went, a winner's
+    // card shows its free centre as 0 on red, each box offers only a title and a close box,
+    // Print is off during a game, and the window comes back to its choosing state.
+    void wholeGamesThroughTheWindow() {
         Table table;
         test::ModalCloser closer;
-        table.click("sel1_1");
-        bool printOff = false; // the button and the menu item alike
-        QTimer::singleShot(150, [&] {
-            printOff = !table.widget("PrintButton")->isEnabled() &&
-                       !table.form.findChild<QAction*>("mnuFilePrint")->isEnabled();
-            table.form.close(); // ends the game
+        table.widget<QSlider>("Slider1")->setValue(0);
+        bool printOn = false;
+        int clicks = 0;
+        QTimer player; // between calls: Pause, a card cell, Start (off) and the high scores
+        connect(&player, &QTimer::timeout, [&] {
+            if (!table.controller.game().isPlaying() || QApplication::activeModalWidget()) {
+                return;
+            }
+            printOn = printOn || table.widget("PrintButton")->isEnabled() ||
+                      table.widget<QAction>("mnuFilePrint")->isEnabled();
+            const QStringList targets{"pausebutton", "Label3_7", "StartButton", "scorebutton"};
+            table.click(targets[++clicks % targets.size()]);
         });
-        table.click("StartButton");
-        QVERIFY(printOff);
+        player.start(2);
+        int games = 0;
+        for (; games < 40 && (games < 6 || closer.winnersCentres.isEmpty()); ++games) {
+            const bool print = games == 4;
+            const qsizetype said = closer.messages.size(), shown = closer.winnersCentres.size();
+            table.click(QString("sel%1_1").arg(1 + games % 3));
+            table.click(print ? "PrintButton" : "StartButton");
+            const QStringList told = closer.messages.mid(said);
+            const QString pdf = QDir(table.folder.path()).entryList({"*.pdf"}).value(0);
+            const qsizetype announced =
+                print ? told.count("No printer is installed, so the cards were saved as " +
+                                   table.folder.filePath(pdf))
+                      : told.filter("We have a winner and it was you").size() +
+                            closer.winnersCentres.size() - shown;
+            QVERIFY2(announced == 1, qPrintable(told.join(" / ")));
+            QVERIFY(table.widget("GAME1")->isHidden() && table.widget("Game2")->isHidden() &&
+                    table.widget("Game3")->isHidden() &&
+                    table.widget<QAbstractButton>("sel0_1")->isChecked() &&
+                    !table.widget("StartButton")->isEnabled() &&
+                    !table.widget("pausebutton")->isEnabled() &&
+                    table.widget("SelectNoGames")->isEnabled());
+        }
+        QVERIFY2(!printOn, "Print is on during a game");
+        QVERIFY(clicks > games && !closer.winnersCentres.isEmpty());
+        QCOMPARE(closer.winnersCentres.count("0 on red"), closer.winnersCentres.size());
+        QCOMPARE(closer.moreThanTitleAndClose, QStringList());
     }
 };
 

@@ -2,16 +2,15 @@
 
 #include "ui/cell_label.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace zandor::test {
 
-bool offersTitleAndCloseOnly(const QWidget* dialog) {
+// Whether a fixed-size dialog's frame offers a title and a close box only.
+static bool offersTitleAndCloseOnly(const QWidget* dialog) {
     const Qt::WindowFlags flags = dialog->windowFlags();
     return flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint) &&
@@ -25,29 +24,22 @@ ModalCloser::ModalCloser() {
 
 void ModalCloser::closeActiveModal() {
     QWidget* modal = QApplication::activeModalWidget();
+    auto* box = qobject_cast<QMessageBox*>(modal);
     // The game's own boxes only: Qt's printer dialog, which Page Setup opens, is Qt's business.
-    const bool ours = qobject_cast<QMessageBox*>(modal) != nullptr ||
-                      (modal != nullptr && modal->objectName().startsWith("frm"));
-    if (ours && !offersTitleAndCloseOnly(modal)) {
+    if ((box != nullptr || (modal != nullptr && modal->objectName().startsWith("frm"))) &&
+        !offersTitleAndCloseOnly(modal)) {
         moreThanTitleAndClose << modal->objectName();
     }
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+    if (box != nullptr) {
         messages << box->text();
         box->button(QMessageBox::Ok)->click();
     } else if (modal != nullptr && modal->objectName() == "frmWinnersCard") {
-        QStringList cells;
-        QStringList red;
-        for (int i = 1; i <= 25; ++i) {
-            auto* cell = modal->findChild<ui::CellLabel*>(QString("Label3a_%1").arg(i));
-            cells << cell->text();
-            if (cell->backColor() == 0xFF0000) {
-                red << QString::number(i);
-            }
-        }
-        winnersCards << modal->findChild<QLabel*>("Label3b")->text() + "|" + cells.join(",") + "|" +
-                            red.join(",");
+        const auto* centre = modal->findChild<ui::CellLabel*>("Label3a_13");
+        winnersCentres << centre->text() + (centre->backColor() == 0xFF0000 ? " on red" : "");
         modal->findChild<QPushButton*>("OKButton")->click();
     } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        dialogs << dialog->objectName() + "|" + dialog->windowTitle();
+        look(dialog);
         dialog->reject(); // the high scores, the About box, Page Setup: closed unanswered
     }
 }

@@ -1,28 +1,25 @@
-// Answers the modal windows a test opens: every message box and winner's card that comes up is
-// recorded and closed with its OK button, as a player would; any other dialog is cancelled. The
-// frame of each is looked at too.
+// Answers the modal windows a test opens as a player would: message boxes and winner's cards
+// are recorded and closed with OK, any other dialog is recorded, looked at and cancelled; the
+// frame of the game's own boxes is looked at too.
 #pragma once
 
-#include <QObject>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 
-class QWidget;
+class QDialog;
 
 namespace zandor::test {
 
-// Whether a fixed-size dialog's frame offers a title and a close box only.
-bool offersTitleAndCloseOnly(const QWidget* dialog);
-
 class ModalCloser : public QObject {
-    Q_OBJECT
 public:
     ModalCloser();
 
-    QStringList messages;     // the text of each message box
-    QStringList winnersCards; // per winner's card: "<Label3b>|<cell 1>,...,<cell 25>|<red cells>"
-    // The name of each of the game's boxes that offers more than a title and a close box.
-    QStringList moreThanTitleAndClose;
+    QStringList messages;              // the text of each message box
+    QStringList winnersCentres;        // each winner's card's free centre, as "0 on red"
+    QStringList moreThanTitleAndClose; // the game's boxes whose frame offers more
+    QStringList dialogs;               // each other dialog, as "objectName|title"
+    std::function<void(QDialog*)> look = [](QDialog*) {}; // before it is cancelled
 
 private:
     void closeActiveModal();

@@ -1,7 +1,8 @@
 // The program's life around the main window, offscreen: its place restored from the settings and
-// saved on closing, the high-score offer on closing, the menu commands that open dialogs and the
-// help, and closing the splash.
+// saved on closing, the high-score offer on closing, the menu commands that open dialogs, the
+// About box and the System Info program it starts, the help, and closing the splash.
 #include "modal_closer.h"
+#include "platform/qt/system_info_launcher.h"
 #include "program_info.h"
 #include "shell/startup.h"
 #include "shell/window_place.h"
@@ -10,16 +11,14 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QScreen>
 #include <QSlider>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QWindow>
-#include <functional>
 #include <memory>
 
 using namespace zandor;
@@ -27,25 +26,6 @@ using namespace zandor;
 namespace {
 
 const char* const kPlaceKeys[] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
-
-// The last modal window the action opened, as "objectName|title"; each is looked at, then
-// cancelled.
-QString modalOpenedBy(
-    const std::function<void()>& action,
-    const std::function<void(QDialog*)>& look = [](QDialog*) {}) {
-    QString seen;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            seen = dialog->objectName() + "|" + dialog->windowTitle();
-            look(dialog);
-            dialog->reject();
-        }
-    });
-    poll.start(5);
-    action();
-    return seen;
-}
 
 // A menu command or button by its name, as a player gives it.
 void give(const test::TestWindow& window, const QString& command) {
@@ -57,12 +37,10 @@ void give(const test::TestWindow& window, const QString& command) {
 }
 
 QWidget* helpWindow() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == "helpWindow") {
-            return window;
-        }
-    }
-    return nullptr;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto help = std::find_if(windows.begin(), windows.end(),
+                                   [](QWidget* w) { return w->objectName() == "helpWindow"; });
+    return help == windows.end() ? nullptr : *help;
 }
 
 } // namespace
@@ -81,40 +59,23 @@ private slots:
     void placeComesBackFromTheSettings_data() {
         QTest::addColumn<QStringList>("stored");
         QTest::addColumn<QRect>("frame"); // an empty size: the designed size
-        const QRect designed(67, 67, 0, 0);
-        QTest::newRow("nothing stored") << QStringList{} << designed;
-        QTest::newRow("stored") << QStringList{"3000", "2400", "11250", "9000"}
-                                << QRect(200, 160, 750, 600);
-        QTest::newRow("fractions")
-            << QStringList{"3000.4", "2399.6", "11250.2", "9000"} << QRect(200, 160, 750, 600);
-        QTest::newRow("not numbers") << QStringList{"left", "", "1e400", "nan"} << designed;
-        QTest::newRow("absurd") << QStringList{"3e9", "-3e9", "10", "9000"} << designed;
-        QTest::newRow("off every screen")
-            << QStringList{"-60000", "150000", "11250", "9000"} << QRect(67, 67, 750, 600);
-        QTest::newRow("title bar above every screen")
-            << QStringList{"3000", "-600", "11250", "9000"} << QRect(67, 67, 750, 600);
+        const auto row = [](const char* tag, const QStringList& stored, const QRect& frame) {
+            QTest::newRow(tag) << stored << frame;
+        };
+        const QRect designed(67, 67, 0, 0), stored(200, 160, 750, 600);
         // A damaged file: the window fits the screen's area, so it can be seen and moved.
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-        QTest::newRow("beyond the screen")
-            << QStringList{"3000", "2400", "300000", "300000"} << area;
-        QTest::newRow("wider than the screen") << QStringList{"3000", "2400", "300000", "9000"}
-                                               << QRect(area.left(), 160, area.width(), 600);
-    }
-
-    void sizeFitsTheScreenItLandsOn_data() {
-        QTest::addColumn<QRect>("frame");
-        QTest::addColumn<QRect>("fitted");
-        QTest::newRow("second screen") << QRect(1100, 50, 2000, 400) << QRect(1024, 50, 800, 400);
-        QTest::newRow("screen smaller than the design")
-            << QRect(1100, 50, 900, 900) << QRect(1024, 0, 800, 530);
-        QTest::newRow("fits") << QRect(1100, 50, 600, 400) << QRect(1100, 50, 600, 400);
-    }
-
-    void sizeFitsTheScreenItLandsOn() {
-        QFETCH(QRect, frame);
-        QFETCH(QRect, fitted);
-        const QList<QRect> areas{QRect(0, 0, 1024, 768), QRect(1024, 0, 800, 500)};
-        QCOMPARE(fitToArea(frame, QSize(700, 530), areas), fitted);
+        row("nothing stored", {}, designed);
+        row("stored", {"3000", "2400", "11250", "9000"}, stored);
+        row("fractions", {"3000.4", "2399.6", "11250.2", "9000"}, stored);
+        row("not numbers", {"left", "", "1e400", "nan"}, designed);
+        row("absurd", {"3e9", "-3e9", "10", "9000"}, designed);
+        row("off every screen", {"-60000", "150000", "11250", "9000"}, QRect(67, 67, 750, 600));
+        row("title bar above every screen", {"3000", "-600", "11250", "9000"},
+            QRect(67, 67, 750, 600));
+        row("beyond the screen", {"3000", "2400", "300000", "300000"}, area);
+        row("wider than the screen", {"3000", "2400", "300000", "9000"},
+            QRect(area.left(), 160, area.width(), 600));
     }
 
     void placeComesBackFromTheSettings() {
@@ -134,16 +95,26 @@ private slots:
         }
     }
 
+    void sizeFitsTheScreenItLandsOn() {
+        const QList<QRect> areas{QRect(0, 0, 1024, 768), QRect(1024, 0, 800, 500)};
+        // Too big for the second screen, the second screen smaller than the design, fitting.
+        for (auto [frame, fitted] :
+             {std::pair{QRect(1100, 50, 2000, 400), QRect(1024, 50, 800, 400)},
+              {QRect(1100, 50, 900, 900), QRect(1024, 0, 800, 530)},
+              {QRect(1100, 50, 600, 400), QRect(1100, 50, 600, 400)}}) {
+            QCOMPARE(fitToArea(frame, QSize(700, 530), areas), fitted);
+        }
+    }
+
     void closingOffersTheBalanceAndSavesThePlace_data() {
         QTest::addColumn<QString>("table");
         QTest::addColumn<Qt::WindowState>("state");
         // The score shown in the entry dialog, if any; "shown": the balance the status bar shows
         // after a game played first.
         QTest::addColumn<QString>("offered");
-        QTest::newRow("balance earns a place") << "[HiScores]\nScore1=10;LOW\n"
-                                               << Qt::WindowNoState << "60";
-        QTest::newRow("after a game") << "[HiScores]\nScore1=10;LOW\n"
-                                      << Qt::WindowNoState << "shown";
+        const QString low = "[HiScores]\nScore1=10;LOW\n";
+        QTest::newRow("balance earns a place") << low << Qt::WindowNoState << "60";
+        QTest::newRow("after a game") << low << Qt::WindowNoState << "shown";
         QTest::newRow("balance earns none") << QString() << Qt::WindowNoState << "";
         QTest::newRow("maximised") << QString() << Qt::WindowMaximized << "";
         QTest::newRow("minimised keeps the old place") << QString() << Qt::WindowMinimized << "";
@@ -162,8 +133,12 @@ private slots:
             window.settings.setValue(QString("Settings/") + key, "1500");
         }
         window.menus.mnuHelpContents_Click(); // a window of its own, closed with the program
+        test::ModalCloser closer;             // answers the game's announcement, cancels the offer
+        QString score;
+        closer.look = [&](QDialog* dialog) {
+            score = dialog->findChild<QLineEdit*>("txtScore")->text();
+        };
         if (offered == "shown") {
-            test::ModalCloser closer; // answers the game's announcement
             window.widget<QSlider>("Slider1")->setValue(0);
             window.click("sel1_1");
             window.click("StartButton");
@@ -173,11 +148,9 @@ private slots:
         window.form.setWindowState(state);
         QTest::qWait(20);
         const QRect placed = window.form.frameGeometry();
-        QString score;
-        const QString opened = modalOpenedBy(
-            [&] { window.form.close(); },
-            [&](QDialog* dialog) { score = dialog->findChild<QLineEdit*>("txtScore")->text(); });
-        QCOMPARE(opened, offered.isEmpty() ? QString() : QString("frmScores|PembyBingo"));
+        window.form.close();
+        QCOMPARE(closer.dialogs,
+                 offered.isEmpty() ? QStringList() : QStringList{"frmScores|PembyBingo"});
         QCOMPARE(score, offered);
         QVERIFY(window.controller.unloaded() && !window.form.isVisible());
         QVERIFY(!helpWindow()->isVisible());
@@ -201,29 +174,53 @@ private slots:
         QFETCH(QString, opened);
         const QString command = QTest::currentDataTag();
         test::TestWindow window;
+        test::ModalCloser closer;
         QPrinter* dialogPrinter = nullptr;
-        QStringList aboutMessages;
-        const QString seen = modalOpenedBy(
-            [&] { give(window, command); },
-            [&](QDialog* dialog) {
-                if (auto* print = qobject_cast<QPrintDialog*>(dialog)) {
-                    dialogPrinter = print->printer();
-                } else {
-                    QVERIFY(test::offersTitleAndCloseOnly(dialog)); // fixed-size: ours
-                }
-                if (dialog->objectName() == "frmAbout") { // the test's launcher finds no program
-                    test::ModalCloser closer;
-                    dialog->findChild<QAbstractButton*>("cmdSysInfo")->click();
-                    aboutMessages = closer.messages;
-                    QVERIFY(dialog->isVisible()); // the box stays open
-                }
-            });
-        QCOMPARE(seen, opened); // the last window seen: cancelling says nothing
+        QStringList about; // its name, version and what System Info said
+        closer.look = [&](QDialog* dialog) {
+            if (auto* print = qobject_cast<QPrintDialog*>(dialog)) {
+                dialogPrinter = print->printer();
+            }
+            if (dialog->objectName() == "frmAbout") { // the test's launcher finds no program
+                test::ModalCloser boxes;
+                dialog->findChild<QAbstractButton*>("cmdSysInfo")->click();
+                about << dialog->findChild<QLabel*>("lblTitle")->text()
+                      << dialog->findChild<QLabel*>("lblVersion")->text() << boxes.messages;
+                QVERIFY(dialog->isVisible()); // the box stays open
+            }
+        };
+        give(window, command);
+        QCOMPARE(closer.dialogs + closer.messages, QStringList{opened}); // cancelling says nothing
+        QCOMPARE(closer.moreThanTitleAndClose, QStringList());           // fixed-size: ours
         if (command == "mnuFilePageSetup") {
             QCOMPARE(dialogPrinter, &window.printer.printer()); // the one printing uses
         }
         if (command == "mnuHelpAbout") {
-            QCOMPARE(aboutMessages, QStringList{"System Information Is Unavailable At This Time"});
+            QCOMPARE(about, QStringList({"Zandor Bingo", QString("Version ") + program::kVersion,
+                                         "System Information Is Unavailable At This Time"}));
+        }
+    }
+
+    void systemInfoStartsTheFirstRunnableProgramOnThePath() {
+        for (bool runnable : {true, false}) { // whether "second" may run; "first" never may
+            QTemporaryDir folder;
+            const QString marker = folder.filePath("marker");
+            QList<SystemInfoProgram> programs;
+            for (const QString name : {"first", "second"}) { // each writes its name to the marker
+                QFile file(folder.filePath("zandor-" + name));
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                file.write("#!/bin/sh\necho \"$2\" > \"$1.tmp\" && mv \"$1.tmp\" \"$1\"\n");
+                if (runnable && name == "second") {
+                    file.setPermissions(file.permissions() | QFile::ExeOwner);
+                }
+                programs.append({"zandor-" + name, {marker, name}});
+            }
+            QCOMPARE(QtSystemInfoLauncher(programs, {folder.path()}).start(), runnable);
+            const auto written = [&] {
+                QFile file(marker);
+                return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
+            };
+            QTRY_COMPARE_WITH_TIMEOUT(written(), QByteArray(runnable ? "second" : ""), 30000);
         }
     }
 
@@ -240,15 +237,15 @@ private slots:
     void nothingRunsOnceTheCloseHasBegun() {
         QFETCH(QString, command);
         test::TestWindow window;
+        test::ModalCloser closer;
         window.click("sel1_1");
-        const QString seen = modalOpenedBy([&] {
-            QTimer::singleShot(150, [&] {
-                window.form.close();
-                give(window, command);
-            });
-            window.click("StartButton");
+        QTimer::singleShot(150, [&] {
+            window.form.close();
+            give(window, command);
         });
-        QCOMPARE(seen, QString()); // $54 earns no place in the empty table: no offer either
+        window.click("StartButton");
+        // $54 earns no place in the empty table: no offer either.
+        QCOMPARE(closer.dialogs + closer.messages, QStringList());
         QCOMPARE(window.form.findChild<QWidget*>("helpWindow"), nullptr);
         QCOMPARE(window.widget<QAbstractButton>("automancheck")->text(), QString("Manual"));
         QCOMPARE(window.cell("Label3_7")->backColor(), kWhite); // not marked
@@ -269,18 +266,15 @@ private slots:
     void helpContents() {
         QFETCH(QString, helpFile);
         QFETCH(QString, message);
-        test::TestWindow window;
-        auto menus = std::make_unique<MenuCommands>(
-            MenuCommands::Parts{window.form, window.controller, window.scores, window.iniFile(),
-                                window.printer, window.pictures, window.launcher, helpFile});
+        auto window = std::make_unique<test::TestWindow>(helpFile);
         QString seen;
-        QTimer::singleShot(0, &window.form, [&] {
+        QTimer::singleShot(0, &window->form, [&] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 seen = QString("%1|%2|%3").arg(box->icon()).arg(box->windowTitle(), box->text());
                 box->accept();
             }
         });
-        menus->mnuHelpContents_Click();
+        give(*window, "mnuHelpContents");
         QCOMPARE(seen, message);
         QWidget* help = helpWindow();
         QCOMPARE(help != nullptr && help->isVisible(), message.isEmpty());
@@ -290,7 +284,7 @@ private slots:
             QVERIFY(help->parentWidget() == nullptr);
             QVERIFY(help->windowHandle()->transientParent() == nullptr);
         }
-        menus.reset();
+        window.reset();
         QVERIFY(helpWindow() == nullptr); // gone with the commands that made it
     }
 

@@ -20,21 +20,19 @@
 
 namespace zandor::test {
 
-class SilentSound final : public SoundPlayer {
-public:
+struct SilentSound final : SoundPlayer {
     void playSync(const std::string&) override {}
 };
 
-class FakeLauncher final : public SystemInfoLauncher {
-public:
+struct FakeLauncher final : SystemInfoLauncher {
     bool start() override { return false; }
 };
 
 struct TestWindow {
-    explicit TestWindow(std::uint64_t seed = 1)
-        : pictures(ZANDOR_PICTURES), printer(folder.path()), random(seed),
-          settings(folder.filePath("settings.conf"), QSettings::IniFormat), form(pictures),
-          scoresDialogs(pictures, &form), scores(scoresDialogs),
+    explicit TestWindow(const QString& help = ZANDOR_HELP)
+        : pictures(ZANDOR_PICTURES), printer(folder.path()), random(1),
+          settings(folder.filePath("settings.conf"), QSettings::IniFormat), helpFile(help),
+          form(pictures), scoresDialogs(pictures, &form), scores(scoresDialogs),
           controller(form, {random, sound, "", scores, iniFile(), settings, printer, pause, [] {}}),
           menus({form, controller, scores, iniFile(), printer, pictures, launcher, helpFile}) {
         controller.Form_Load();
@@ -66,7 +64,7 @@ struct TestWindow {
     SeededRandom random;
     SilentSound sound;
     QSettings settings;
-    QString helpFile = ZANDOR_HELP;
+    QString helpFile;
     FakeLauncher launcher;
     QtGamePause pause;
     ui::Form1 form;
