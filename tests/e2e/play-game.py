@@ -34,7 +34,6 @@ def double_click_marks_once(s, p):
         Session._wait(showing, 5, f"a double-click did not leave the card cell {state}")
         time.sleep(0.5)  # and the cell stays so: no second click comes after
         expect(showing(), f"a double-click did not leave the card cell {state}")
-    print("a double-click marks a card cell once")
 
 
 def play_one(s, p):

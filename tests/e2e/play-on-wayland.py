@@ -15,7 +15,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from xsession import Failure, Session, expect, read, run_steps, settings_path, write  # noqa
+from xsession import (Failure, Session, Skip, expect, read, run_steps,  # noqa: E402
+                      settings_path, write)
 
 SOCKET = "wayland-zandor"  # inside the session's private runtime folder
 LIGHT_BLUE = bytes((0x80, 0x80, 0xFF))  # Frame1's colour: the window is drawn
@@ -37,9 +38,7 @@ class WaylandSession(Session):
         while not (os.path.exists(socket) and self._weston_window()):
             if weston.poll() is not None or time.time() > deadline:
                 log.seek(0)
-                print("SKIP: weston could not start on the test's X display:\n"
-                      + log.read()[-1500:])
-                sys.exit(77)
+                raise Skip(f"weston could not start on the test's X display:\n{log.read()[-1500:]}")
             time.sleep(0.1)
         self.weston = self._weston_window()
 
@@ -73,6 +72,8 @@ class WaylandSession(Session):
 
 
 def close_keeps_the_place(binary):
+    if shutil.which("weston") is None:
+        raise Skip("weston is not installed")
     with WaylandSession(binary) as s:
         s.start_weston()
         # The place an X11 session stored; no size yet.
@@ -89,7 +90,4 @@ def close_keeps_the_place(binary):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) == 2 and shutil.which("weston") is None:
-        print("SKIP: weston is not installed")
-        sys.exit(77)
     sys.exit(run_steps(__doc__, [close_keeps_the_place]))

@@ -96,7 +96,6 @@ def click_held_during_call(s, p):
                 first < shooting and shot < last - 0.25 for first, last in heard(shot + 0.5)):
             expect(p.pixel(during, x + 2, y + 2) == colour,
                    "a click on a card cell took effect while the call's sound was playing")
-            print("a click during a call's sound is held back until the sound is over")
             return
         colour = flipped
     raise Failure("in 8 calls no shot was taken while a call's sound played")
@@ -118,13 +117,11 @@ def play_with_sound(binary):
         numbers = p.called(s.shot())
         for _ in range(4):
             _, numbers = next_call(s, p, numbers, "with the sound server stopped the game froze")
-        print("with the sound server stopped the game calls on")
         os.kill(server, signal.SIGCONT)
         resumed = time.monotonic()
         Session._wait(lambda: any(first > resumed and last - first > 1
                                   for first, last in heard(time.monotonic())), 60,
                       "no sound was heard after the sound server was continued", 1)
-        print("sound comes back once the server is continued")
 
         os.kill(server, signal.SIGSTOP)
         next_call(s, p, p.called(s.shot()), "with the sound server stopped the game froze")
@@ -132,7 +129,6 @@ def play_with_sound(binary):
         code = s.wait_exit(30)
         expect(code == 0, f"a close during a call ended the program with code {code}\n"
                + s.program_output())
-        print("a close during a call with the server stopped: exit code 0")
 
 
 if __name__ == "__main__":

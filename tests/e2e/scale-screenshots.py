@@ -114,7 +114,6 @@ def check_scale(s, scale):
               for dx in range(-2, 3) for dy in range(-2, 3))
     expect(off <= ICON_LIMIT, f"at scale {scale} the High Scores icon is not drawn pixel for "
            f"pixel like scores{suffix}.png (mean difference {off:.1f})")
-    print(f"scale {scale}: controls in place, background and icon drawn pixel for pixel")
     close(s)
     return window
 
@@ -143,7 +142,6 @@ def check_dark_theme(s, light):
     seen = dark.pixel(1240, 800)
     expect(seen == FACE, f"with the background picture unreadable the window shows {seen:06X} "
            f"where it was, not its face {FACE:06X}")
-    print("dark theme: the menu bar, status bar and frames look as without it")
     close(s)
 
 
