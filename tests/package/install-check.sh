@@ -54,8 +54,9 @@ trap cleanup EXIT
 trap 'exit 1' INT TERM
 
 # A copy left by an interrupted run (or installed by hand) goes first, so that the check sees
-# this package's own install and removal. (Purging what is not installed does nothing.)
-purge || fail "could not purge the zandor-bingo installed before"
+# this package's own install and removal. (dpkg ignores a package that is not installed.)
+$SUDO dpkg --purge zandor-bingo >"$tmp/purge.log" 2>&1 ||
+    { cat "$tmp/purge.log"; fail "could not purge the zandor-bingo installed before"; }
 
 step "apt-get install $deb"
 # The lists may be old on a machine that has not needed apt for a while: refresh them once
