@@ -5,16 +5,6 @@ namespace {
 
 using PlayControls = GameTest;
 
-TEST_F(PlayControls, ACellClickTogglesItsMarkOnScreenOnly) {
-    game.Label4_Click(7);
-    EXPECT_EQ(view.backColor(Ctl::Label4, 7), kRed);
-    game.Label4_Click(7);
-    EXPECT_EQ(view.backColor(Ctl::Label4, 7), kWhite);
-    game.Label3_Click(0);
-    game.Label5_Click(26);
-    EXPECT_EQ(view.count("color"), 2) << "indexes outside the card are ignored";
-}
-
 // Hand marks never win, Auto marks only the calls after the switch, and Pause shows its message
 // at once, holding the game until it is closed.
 TEST_F(PlayControls, HandMarksNeverWinAutoMarksLaterCallsAndPauseHoldsTheGame) {
