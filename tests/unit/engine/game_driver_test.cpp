@@ -7,20 +7,36 @@ namespace {
 
 using GameDriver = GameTest;
 
-// During a game only Pause works. A pause is ten slices of the slider times 20 ms, and a change
-// counts from the next slice.
-TEST_F(GameDriver, DuringAGameOnlyPauseWorksAndAPauseIsTenSlicesOfTheSlider) {
+// During a game only Pause and the player's controls work: hand marks never win, Auto marks only
+// the calls after the switch, Pause shows its message at once, and a pause between calls is ten
+// slices of the slider times 20 ms, a change counting from the next pause.
+TEST_F(GameDriver, DuringAGameThePlayersControlsWorkAndTheSliderSetsThePause) {
     view.values[Ctl::Slider1] = 2;
     view.onProcessEvents = [&](int pump) {
         EXPECT_TRUE(view.enabled(Ctl::pausebutton) && !view.enabled(Ctl::StartButton) &&
                     !view.enabled(Ctl::SelectNoGames));
+        if (pump == 1) {
+            for (int cell : {21, 22, 23, 24, 25}) { // the O column, whose numbers never come
+                game.Label3_Click(cell);
+            }
+            view.values[Ctl::automancheck] = 1;
+            game.automancheck_Click();
+        }
+        if (pump == 4) {
+            game.pausebutton_Click();
+            EXPECT_EQ(view.log.back(), "message GAME PAUSED, Click to continue.");
+        }
         view.values[Ctl::Slider1] = pump == 3 ? 5 : pump == 13 ? 0 : view.value(Ctl::Slider1);
     };
     play(1, 1, dealWithLowCards({1}));
+    EXPECT_EQ(view.count("color Label3(1) FF0000"), 0) << "number 1 came before the switch";
+    for (int cell = 2; cell <= 5; ++cell) {
+        EXPECT_EQ(view.count("color Label3(" + std::to_string(cell) + ") FF0000"), 1);
+    }
     EXPECT_EQ(view.count("sleep 40"), 10);
     EXPECT_EQ(view.count("sleep 100"), 10);
     EXPECT_EQ(view.count("sleep"), 20) << "the last two pauses, at 0, never sleep";
-    EXPECT_EQ(view.count("events"), 4 * 11);
+    EXPECT_EQ(view.count("events"), 4 * 11) << "four calls before column B wins";
 }
 
 // alsoLow: a later card that completes its line on the same call; picture 0: the player's win.
