@@ -192,7 +192,7 @@ TEST_P(Closing, StopsTheGameSettlesAFoundWinSilentlyAndLeavesTheWindowAlone) {
 INSTANTIATE_TEST_SUITE_P(
     Moments, Closing,
     ::testing::Values(ClosingCase{"events", false, 60, 1, 54},
-                      ClosingCase{"sound /opt/zandor/sounds/3.wav", false, 60, 1, 54},
+                      ClosingCase{"sound /opt/zandor/sounds/5.wav", false, 60, 1, 54},
                       ClosingCase{"sound /opt/zandor/sounds/bingo.wav", false, 60, 1, 78},
                       ClosingCase{"sound /opt/zandor/sounds/bingo.wav", false, 60, 4, 54},
                       ClosingCase{"message We have a winner", false, 60, 1, 78},
