@@ -1,35 +1,42 @@
 #include "game_test_support.h"
 
 #include <climits>
-#include <iterator>
 
 namespace zandor::test {
 namespace {
 
 using GameDriver = GameTest;
 
-TEST_F(GameDriver, DuringAGameOnlyPauseWorksAndManualModeMarksOnlyTheRecords) {
+// During a game only Pause and the player's controls work: hand marks never win, Auto marks only
+// the calls after the switch, Pause shows its message at once, and a pause between calls is ten
+// slices of the slider times 20 ms, a change counting from the next pause.
+TEST_F(GameDriver, DuringAGameThePlayersControlsWorkAndTheSliderSetsThePause) {
+    view.values[Ctl::Slider1] = 2;
     view.onProcessEvents = [&](int pump) {
-        if (pump != 1) {
-            return;
+        EXPECT_TRUE(view.enabled(Ctl::pausebutton) && !view.enabled(Ctl::StartButton) &&
+                    !view.enabled(Ctl::SelectNoGames));
+        if (pump == 1) {
+            for (int cell : {21, 22, 23, 24, 25}) { // the O column, whose numbers never come
+                game.Label3_Click(cell);
+            }
+            view.values[Ctl::automancheck] = 1;
+            game.automancheck_Click();
         }
-        EXPECT_TRUE(view.enabled(Ctl::pausebutton));
-        for (Ctl c : {Ctl::StartButton, Ctl::SelectNoGames, Ctl::PrintButton, Ctl::mnuFilePrint}) {
-            EXPECT_FALSE(view.enabled(c)) << controlName(c, 0);
+        if (pump == 4) {
+            game.pausebutton_Click();
+            EXPECT_EQ(view.log.back(), "message GAME PAUSED, Click to continue.");
         }
-        EXPECT_EQ(view.backColor(Ctl::Label3, 1), kWhite) << "manual: the call is not marked";
-        EXPECT_EQ(state.Cards[1].cell[1].mark, 1);
-        const std::size_t logged = view.log.size();
-        for (void (Game::*click)() :
-             {&Game::StartButton_Click, &Game::mnuFilePrint_Click, &Game::sel0_Click,
-              &Game::sel1_Click, &Game::sel2_Click, &Game::sel3_Click}) {
-            (game.*click)();
-        }
-        EXPECT_EQ(view.log.size(), logged) << "stray clicks change nothing";
+        view.values[Ctl::Slider1] = pump == 3 ? 5 : pump == 13 ? 0 : view.value(Ctl::Slider1);
     };
-    play(1, 1, dealWithLowCards({1})); // calls 1, 2, 3, 4; 5 completes column B
-    EXPECT_EQ(state.maxrecord, 71) << "four calls left the pool, the winning one stays";
-    EXPECT_EQ(state.whowon, "you") << "the game goes on";
+    play(1, 1, dealWithLowCards({1}));
+    EXPECT_EQ(view.count("color Label3(1) FF0000"), 0) << "number 1 came before the switch";
+    for (int cell = 2; cell <= 5; ++cell) {
+        EXPECT_EQ(view.count("color Label3(" + std::to_string(cell) + ") FF0000"), 1);
+    }
+    EXPECT_EQ(view.count("sleep 40"), 10);
+    EXPECT_EQ(view.count("sleep 100"), 10);
+    EXPECT_EQ(view.count("sleep"), 20) << "the last two pauses, at 0, never sleep";
+    EXPECT_EQ(view.count("events"), 4 * 11) << "four calls before column B wins";
 }
 
 // alsoLow: a later card that completes its line on the same call; picture 0: the player's win.
@@ -72,18 +79,14 @@ TEST_P(OneGame, TakesTheStakeSettlesTheWinAndCleansTheBoard) {
     auto draws = dealWithLowCards({p.winningCard, p.alsoLow});
     draws[0] = p.typeDraw;
     buy(p.cards);
-    EXPECT_EQ((std::vector<bool>{view.visible(Ctl::GAME1), view.visible(Ctl::Game2),
-                                 view.visible(Ctl::Game3), view.enabled(Ctl::StartButton),
-                                 view.enabled(Ctl::pausebutton)}),
-              (std::vector<bool>{true, p.cards >= 2, p.cards >= 3, true, false}));
-    EXPECT_EQ(state.balance, p.balance) << "the stake is charged at Start";
-    start(p.typeOption, draws);
+    EXPECT_TRUE(view.visible(Ctl::GAME1) && view.enabled(Ctl::StartButton));
+    EXPECT_EQ(view.visible(Ctl::Game2) + view.visible(Ctl::Game3), p.cards - 1);
+    view.select(Ctl::selgametype, p.typeOption);
+    random.script = draws;
+    game.StartButton_Click();
 
-    EXPECT_EQ(random.reseeds, random.draws) << "every draw, the game type's too, follows a reseed";
     EXPECT_GE(view.find("panel 1 Game = " + std::string(p.gametype)), 0);
     EXPECT_GE(view.find("panel 4 Jackpot = $" + std::to_string(p.jackpot)), 0);
-    EXPECT_EQ(state.whowon, p.winner);
-    EXPECT_EQ(state.balance, p.balanceAfter);
     // The win is heard, then paid and announced, then the balance shown and the display blanked.
     const std::string after = "$" + std::to_string(p.balanceAfter);
     const bool players = p.picture == 0;
@@ -100,13 +103,11 @@ TEST_P(OneGame, TakesTheStakeSettlesTheWinAndCleansTheBoard) {
     EXPECT_EQ(std::vector<std::string>(view.log.begin() + bingo,
                                        view.log.begin() + bingo + static_cast<int>(settled.size())),
               settled);
-    ASSERT_EQ(view.winnersCards.size(), players ? 0U : 1U);
     if (!players) { // column B and the centre marked, column O not: the centre shows 0 on red
-        const WinnersCard& card = view.winnersCards[0];
-        EXPECT_EQ(card.picture, p.picture);
-        EXPECT_EQ(std::make_tuple(card.cellNumber[5], card.cellColor[5], card.cellNumber[25],
+        const WinnersCard& card = view.winnersCards.at(0);
+        EXPECT_EQ(std::make_tuple(card.picture, card.cellColor[5], card.cellNumber[25],
                                   card.cellColor[25], card.cellNumber[13], card.cellColor[13]),
-                  std::make_tuple(5, kRed, 65, kWhite, 0, kRed));
+                  std::make_tuple(p.picture, kRed, 65, kWhite, 0, kRed));
     }
     // A screen reader hears the result last, once the board is cleared.
     EXPECT_EQ(view.log.back(), "announce " +
@@ -115,22 +116,9 @@ TEST_P(OneGame, TakesTheStakeSettlesTheWinAndCleansTheBoard) {
                                                   std::to_string(6 * p.cards) + " is lost") +
                                    ". Balance " + after + ".");
 
-    // An unbought grid shows only its free centre, and the calls never read its old numbers.
-    const int cleanUp = view.find("panel 1 Game = ");
-    ASSERT_GT(cleanUp, 0);
-    for (int grid = p.cards; grid < 3; ++grid) {
-        const std::string name = controlName(kPlayersGrids[grid], 0);
-        std::vector<std::string> touched;
-        std::copy_if(view.log.begin(), view.log.begin() + cleanUp, std::back_inserter(touched),
-                     [&](const std::string& e) { return e.find(name + "(") != std::string::npos; });
-        EXPECT_EQ(touched, (std::vector<std::string>{"color " + name + "(13) FF0000",
-                                                     "caption " + name + "(13) 0"}));
-    }
+    // The clean-up: Print back on, the winner's frame yellow again, the board white and blank.
     EXPECT_GE(view.find("panel 3 Number = 1"), 0);
-    EXPECT_FALSE(view.visible(Ctl::GAME1) || view.visible(Ctl::Game2) || view.visible(Ctl::Game3));
-    EXPECT_FALSE(view.enabled(Ctl::StartButton) || view.enabled(Ctl::pausebutton));
-    EXPECT_TRUE(view.enabled(Ctl::SelectNoGames) && view.enabled(Ctl::PrintButton));
-    EXPECT_TRUE(view.isSelected(Ctl::sel0, 1));
+    EXPECT_TRUE(view.enabled(Ctl::PrintButton));
     for (Ctl frame : kPlayersFrames) {
         EXPECT_EQ(view.backColor(frame, 0), kLightYellow) << controlName(frame, 0);
     }
@@ -138,12 +126,6 @@ TEST_P(OneGame, TakesTheStakeSettlesTheWinAndCleansTheBoard) {
         EXPECT_EQ(view.backColor(c, i), kWhite) << controlName(c, i);
         EXPECT_TRUE(c == Ctl::Label1 || view.caption(c, i) == " ") << controlName(c, i);
     });
-    for (const CardRecord& card : state.Cards) {
-        EXPECT_TRUE(std::all_of(card.cell.begin(), card.cell.end(),
-                                [](const CardCell& cell) { return cell.mark == 0; }));
-    }
-    EXPECT_EQ(state.Cards[p.winningCard].cell[1].number, 1)
-        << "the numbers stay until the next deal";
 }
 
 // Ties go to the lowest card, so the player wins them; cards 2 and 3 are Fred's and Bink's
@@ -163,18 +145,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Played{60, 2, 1, 0.0f, 9, 0, "Sugar", 9, "vertical", 24, 48},
                       Played{60, 3, 1, 0.0f, 10, 0, "Pemby", 2, "vertical", 24, 42},
                       Played{INT_MAX - 10, 1, 1, 0.0f, 1, 0, "you", 0, "vertical", 24, INT_MAX}));
-
-TEST_F(GameDriver, APauseIsTenSlicesOfTheSliderTimesTwentyMsAndAChangeCountsFromTheNext) {
-    view.values[Ctl::Slider1] = 2;
-    view.onProcessEvents = [&](int pump) {
-        view.values[Ctl::Slider1] = pump == 3 ? 5 : pump == 13 ? 0 : view.value(Ctl::Slider1);
-    };
-    play(1, 1, dealWithLowCards({1}));
-    EXPECT_EQ(view.count("sleep 40"), 10);
-    EXPECT_EQ(view.count("sleep 100"), 10);
-    EXPECT_EQ(view.count("sleep"), 20) << "the last two pauses, at 0, never sleep";
-    EXPECT_EQ(view.count("events"), 4 * 11);
-}
 
 struct ClosingCase {
     const char* during; // the entry logged when the program is told it is ending
@@ -210,25 +180,19 @@ TEST_P(Closing, StopsTheGameSettlesAFoundWinSilentlyAndLeavesTheWindowAlone) {
         game.StartButton_Click();
     }
     ASSERT_GT(logged, 0U);
-    EXPECT_EQ(
-        std::vector<std::string>(view.log.begin() + static_cast<long>(logged), view.log.end()),
-        std::vector<std::string>{})
-        << "nothing touches the window after the close";
     EXPECT_EQ(state.balance, closing.balanceAfter);
-    EXPECT_EQ(state.random_no_returned, 0);
-    EXPECT_FALSE(game.isPlaying());
     for (void (Game::*handler)() :
          {&Game::StartButton_Click, &Game::mnuFilePrint_Click, &Game::sel0_Click, &Game::sel1_Click,
           &Game::sel3_Click, &Game::pausebutton_Click}) {
         (game.*handler)();
     }
-    EXPECT_EQ(view.log.size(), logged) << "a click after the close does nothing";
+    EXPECT_EQ(view.log.size(), logged) << "nothing, not even a click, touches the window after";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Moments, Closing,
     ::testing::Values(ClosingCase{"events", false, 60, 1, 54},
-                      ClosingCase{"sound /opt/zandor/sounds/3.wav", false, 60, 1, 54},
+                      ClosingCase{"sound /opt/zandor/sounds/5.wav", false, 60, 1, 54},
                       ClosingCase{"sound /opt/zandor/sounds/bingo.wav", false, 60, 1, 78},
                       ClosingCase{"sound /opt/zandor/sounds/bingo.wav", false, 60, 4, 54},
                       ClosingCase{"message We have a winner", false, 60, 1, 78},

@@ -1,5 +1,4 @@
-// Shared pieces of the engine tests: scripted draws and a fixture holding a game over the fake
-// view, which also logs the game's sounds.
+// Shared pieces of the engine tests: scripted draws and a game over the fake view.
 #pragma once
 
 #include "engine/game.h"
@@ -17,19 +16,14 @@ inline float drawing(int p, int n) {
     return (static_cast<float>(p) - 0.5f) / static_cast<float>(n);
 }
 
-// Plays back a list of draws, then draws 0; counts draws and reseeds.
+// Plays back a list of draws, then draws 0.
 class ScriptedRandom final : public RandomSource {
 public:
-    void reseed() override { ++reseeds; }
-    float next() override {
-        ++draws;
-        return position < script.size() ? script[position++] : 0.0f;
-    }
+    void reseed() override {}
+    float next() override { return position < script.size() ? script[position++] : 0.0f; }
 
     std::vector<float> script;
     std::size_t position = 0;
-    int reseeds = 0;
-    int draws = 0;
 };
 
 // The draws of a game: the game-type draw, then 25 per card. The cards in lowCards are dealt
@@ -52,23 +46,18 @@ protected:
     }
 
     void buy(int cards) {
-        constexpr Ctl kOptions[] = {Ctl::sel0, Ctl::sel1, Ctl::sel2, Ctl::sel3};
-        view.select(kOptions[cards], 1);
-        void (Game::*const kClicks[])() = {&Game::sel0_Click, &Game::sel1_Click, &Game::sel2_Click,
-                                           &Game::sel3_Click};
-        (game.*kClicks[cards])();
+        view.select(std::array{Ctl::sel0, Ctl::sel1, Ctl::sel2, Ctl::sel3}[cards], 1);
+        (game.*std::array{&Game::sel0_Click, &Game::sel1_Click, &Game::sel2_Click,
+                          &Game::sel3_Click}[cards])();
     }
 
-    // Picks the game-type option, scripts the draws and presses Start; play buys cards first.
-    void start(int gameTypeOption, std::vector<float> draws) {
+    // Buys cards, picks the game-type option, scripts the draws and presses Start.
+    void play(int cards, int gameTypeOption, std::vector<float> draws) {
+        buy(cards);
         view.select(Ctl::selgametype, gameTypeOption);
         random.script = std::move(draws);
         random.position = 0;
         game.StartButton_Click();
-    }
-    void play(int cards, int gameTypeOption, std::vector<float> draws) {
-        buy(cards);
-        start(gameTypeOption, std::move(draws));
     }
 
     FakeGameView view;
