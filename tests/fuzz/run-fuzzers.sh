@@ -3,18 +3,14 @@
 # run's log is shown. Usage: run-fuzzers.sh BUILD_DIR SECONDS
 set -eu
 fuzzers=$(find "$1" -maxdepth 1 -type f -name '*_fuzzer' -perm -u+x | sort)
-if [ -z "$fuzzers" ]; then
-    echo "run-fuzzers: no fuzz targets in $1"
-    exit 0
-fi
+[ -n "$fuzzers" ] || { echo "run-fuzzers: no fuzz targets in $1"; exit 0; }
 share=$(($2 / $(echo "$fuzzers" | wc -l)))
 [ "$share" -lt 1 ] && share=1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 for fuzzer in $fuzzers; do
     echo "run-fuzzers: $(basename "$fuzzer") for ${share}s"
-    mkdir "$work/corpus"
-    "$fuzzer" -max_total_time="$share" -artifact_prefix="$work/" "$work/corpus" >"$work/log" 2>&1 ||
+    corpus=$(mktemp -d -p "$work")
+    "$fuzzer" -max_total_time="$share" -artifact_prefix="$work/" "$corpus" >"$work/log" 2>&1 ||
         { cat "$work/log"; exit 1; }
-    rm -rf "$work/corpus"
 done

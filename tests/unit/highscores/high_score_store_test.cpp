@@ -14,20 +14,11 @@ namespace zandor {
 namespace {
 
 TEST(ScoreText, ReadsTheNumberOrNothing) {
-    const std::pair<const char*, std::int32_t> numbers[] = {{" \t 42 ", 42},
-                                                            {"-60", -60},
-                                                            {"2.4", 2},
-                                                            {"2.6", 3},
-                                                            {"2.5", 2},
-                                                            {"3.5", 4},
-                                                            {"2.5000001", 3},
-                                                            {"-0.5", 0},
-                                                            {"-1.7", -2},
-                                                            {".6", 1},
-                                                            {"5.", 5},
-                                                            {"2147483647", INT32_MAX},
-                                                            {"-2147483648", INT32_MIN},
-                                                            {"-2147483647.5", INT32_MIN}};
+    const std::pair<const char*, std::int32_t> numbers[] = {
+        {" \t 42 ", 42},  {"-60", -60}, {"2.4", 2},   {"2147483647", INT32_MAX},
+        {"2.6", 3},       {"2.5", 2},   {"3.5", 4},   {"-2147483648", INT32_MIN},
+        {"2.5000001", 3}, {"-0.5", 0},  {"-1.7", -2}, {"-2147483647.5", INT32_MIN},
+        {".6", 1},        {"5.", 5}};
     for (const auto& [text, expected] : numbers) {
         EXPECT_EQ(parseScore(text), expected) << '"' << text << '"';
     }
