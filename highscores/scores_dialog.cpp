@@ -58,8 +58,9 @@ void frmScores::FillLists() {
 }
 
 void frmScores::btnNewScore_Click() {
-    // Only once per showing: a second press queued behind the first must not add the row again.
-    if (!taking_entry_ || closed_) {
+    // Only once per showing: a second press queued behind the first must not add the row again,
+    // nor a press queued behind a close (the close lets waiting events run) store the entry.
+    if (!taking_entry_ || closing_ || closed_) {
         return;
     }
     taking_entry_ = false;
