@@ -5,8 +5,8 @@
 
 #include "engine/random_source.h"
 #include "platform/qt/held_input_wait.h"
+#include "platform/qt/system_info_launcher.h"
 #include "platform/qt/window_printer.h"
-#include "platform/system_info.h"
 #include "shell/main_window_controller.h"
 #include "shell/menu_commands.h"
 #include "ui/cell_label.h"
@@ -22,10 +22,6 @@ namespace zandor::test {
 
 struct SilentSound final : SoundPlayer {
     void playSync(const std::string&) override {}
-};
-
-struct FakeLauncher final : SystemInfoLauncher {
-    bool start() override { return false; }
 };
 
 struct TestWindow {
@@ -65,7 +61,7 @@ struct TestWindow {
     SilentSound sound;
     QSettings settings;
     QString helpFile;
-    FakeLauncher launcher;
+    QtSystemInfoLauncher launcher{{{"zandor-no-such-program", {}}}};
     QtGamePause pause;
     ui::Form1 form;
     ui::ScoresDialogFactory scoresDialogs;
