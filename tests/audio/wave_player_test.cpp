@@ -146,13 +146,5 @@ private:
     zandor::QtWavePlayer player;
 };
 
-int main(int argc, char* argv[]) {
-    int code = 0;
-    {
-        QCoreApplication app(argc, argv);
-        WavePlayerTest test;
-        code = QTest::qExec(&test, argc, argv);
-    }
-    return zandor::leaveProcess(code);
-}
+QTEST_GUILESS_MAIN(WavePlayerTest)
 #include "wave_player_test.moc"

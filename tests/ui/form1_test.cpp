@@ -40,12 +40,11 @@ private slots:
         for (QAction* menu : table.form.menuBar()->actions()) {
             captions << menu->text();
             for (QAction* item : menu->menu()->actions()) {
-                if (!item->isSeparator()) {
-                    captions << item->text();
-                    QVERIFY(item->isEnabled() && item->shortcut().isEmpty());
-                }
+                QVERIFY(item->isEnabled() && item->shortcut().isEmpty());
+                captions << item->text();
             }
         }
+        captions.removeAll(QString()); // the separators
         QCOMPARE(captions, QStringList({"&File", "&Hi-Scores", "Page Set&up", "&Print", "E&xit",
                                         "&Help", "&Contents", "&About"}));
         // Resizing the window moves no control.
@@ -79,15 +78,12 @@ private slots:
         QVERIFY(table.widget("Game3")->isHidden() && table.widget("StartButton")->isEnabled());
         table.click("automancheck");
         QCOMPARE(table.widget<QAbstractButton>("automancheck")->text(), QString("Auto"));
-        // A click marks a cell, and a screen reader hears it marked; another unmarks it (a
-        // double-click marks it once: play-game.py plays it under X).
+        // A click marks a cell, and a screen reader hears it marked (play-game.py unmarks it).
         table.click("Label4_7");
         QCOMPARE(table.cell("Label4_7")->backColor(), kRed);
         QCOMPARE(QAccessible::queryAccessibleInterface(table.widget("Label4_7"))
                      ->text(QAccessible::Name),
                  QString("Card 2, I column, row 2, blank, marked"));
-        table.click("Label4_7");
-        QCOMPARE(table.cell("Label4_7")->backColor(), kWhite);
         // Switch access and voice control choose by the option's Toggle action: as a click.
         QAccessible::queryAccessibleInterface(table.widget("sel0_1"))
             ->actionInterface()
