@@ -118,8 +118,7 @@ private slots:
         stood = std::max(stood, steadySeconds() - last);
         QVERIFY2(stood < 1.0 && timedOut.seconds() >= 0.8 && timedOut.seconds() < 5.0 &&
                      ended.seconds() < 0.5 && held.seconds() < 0.2,
-                 qPrintable(QString::asprintf("calls took %.2f, %.2f and %.2f s; the event loop "
-                                              "stood still for %.2f s at most",
+                 qPrintable(QString::asprintf("calls of %.2f, %.2f, %.2f s; loop still %.2f s",
                                               timedOut.seconds(), ended.seconds(), held.seconds(),
                                               stood)));
         kill(server, SIGCONT);

@@ -89,7 +89,7 @@ private slots:
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::toggleAction());
         QVERIFY(table.widget("GAME1")->isHidden() && !table.widget("StartButton")->isEnabled());
-        table.state().balance = 6;
+        table.controller.game().state().balance = 6;
         table.click("sel3_1");
         QTRY_COMPARE(closer.messages,
                      QStringList({"Please select number of cards before printing.",

@@ -11,9 +11,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QScreen>
 #include <QSlider>
 #include <QTextBrowser>
@@ -149,8 +149,7 @@ private slots:
 
     void menuCommandsOpenTheirDialogs_data() {
         QTest::addColumn<QString>("opened");
-        QTest::newRow("score") << "frmScores|PembyBingo";       // File, Hi-Scores
-        QTest::newRow("scorebutton") << "frmScores|PembyBingo"; // the High Scores button
+        QTest::newRow("scorebutton") << "frmScores|PembyBingo"; // gives File, Hi-Scores
         QTest::newRow("mnuFilePageSetup") << "pageSetupDialog|Page Setup";
         QTest::newRow("mnuHelpAbout") << "frmAbout|About Zandor Bingo";
     }
@@ -228,10 +227,10 @@ private slots:
 
     void helpContents_data() {
         QTest::addColumn<QString>("helpFile");
-        QTest::addColumn<QString>("message"); // "icon|title|text", or empty when the help shows
+        QTest::addColumn<QString>("message"); // none when the help shows
         QTest::newRow("a folder") << ZANDOR_PICTURES
-                                  << "1|Zandor Bingo|Unable to display Help Contents. There is no "
-                                     "Help associated with this project.";
+                                  << "(i) Unable to display Help Contents. There is no Help "
+                                     "associated with this project.";
         QTest::newRow("help file present") << ZANDOR_HELP << "";
     }
 
@@ -239,15 +238,9 @@ private slots:
         QFETCH(QString, helpFile);
         QFETCH(QString, message);
         auto window = std::make_unique<test::TestWindow>(helpFile);
-        QString seen;
-        QTimer::singleShot(0, &window->form, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                seen = QString("%1|%2|%3").arg(box->icon()).arg(box->windowTitle(), box->text());
-                box->accept();
-            }
-        });
+        test::ModalCloser closer;
         give(*window, "mnuHelpContents");
-        QCOMPARE(seen, message);
+        QCOMPARE(closer.messages.join(""), message);
         QWidget* help = helpWindow();
         QCOMPARE(help != nullptr && help->isVisible(), message.isEmpty());
         if (help != nullptr) {

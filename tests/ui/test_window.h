@@ -39,10 +39,7 @@ struct TestWindow {
     template <typename T = QWidget>
     T* widget(const QString& name) const {
         T* found = form.findChild<T*>(name);
-        if (found == nullptr) {
-            qFatal("no widget %s", qPrintable(name));
-        }
-        return found;
+        return found != nullptr ? found : (qFatal("no widget %s", qPrintable(name)), nullptr);
     }
     void click(const QString& name) const {
         QWidget* target = widget(name);
@@ -52,7 +49,6 @@ struct TestWindow {
     QString panel(int n) const {
         return widget<ui::StatusPanel>(QString("sbStatusBar_%1").arg(n))->text();
     }
-    GameState& state() { return controller.game().state(); }
 
     QTemporaryDir folder;
     ui::Pictures pictures;
