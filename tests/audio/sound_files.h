@@ -1,7 +1,6 @@
 // Test sounds made with sox at test time, in a folder that lives as long as the test.
 #pragma once
 
-#include <QFile>
 #include <QProcess>
 
 namespace zandor::audiotest {
@@ -15,16 +14,6 @@ inline bool makeTone(const QString& path, double seconds, const QStringList& opt
                          QStringList{path, "synth", QString::number(seconds), "sine",
                                      QString::number(hertz), "vol", "0.5"});
     return sox.waitForFinished() && sox.exitStatus() == QProcess::NormalExit && sox.exitCode() == 0;
-}
-
-inline bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-inline QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace zandor::audiotest

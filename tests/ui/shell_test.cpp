@@ -220,7 +220,7 @@ private slots:
         window.click("StartButton");
         // $54 earns no place in the empty table: no offer either.
         QCOMPARE(closer.dialogs + closer.messages, QStringList());
-        QCOMPARE(window.form.findChild<QWidget*>("helpWindow"), nullptr);
+        QVERIFY(helpWindow() == nullptr);
         QCOMPARE(window.cell("Label3_7")->backColor(), kWhite); // not marked
         QVERIFY(window.controller.unloaded() && !window.form.isVisible());
     }

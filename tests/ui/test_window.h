@@ -1,6 +1,5 @@
-// The window, its game and a seeded caller, built as the program builds them but silent, with
-// prints, MYGAME.INI and the settings in a temporary folder; closing the window runs the
-// shut-down sequence but ends only the window, not the test program.
+// The window, its game and a seeded caller, built as the program builds them but silent, with its
+// files in a temporary folder; closing the window shuts down only the window, not the test.
 #pragma once
 
 #include "engine/random_source.h"
