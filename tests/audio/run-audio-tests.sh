@@ -1,7 +1,6 @@
 #!/bin/sh
 # Runs the wave player's tests against real sound: a private PulseAudio server with a null
-# sink, recorded from its monitor; with a server that is stopped (kill -STOP) for good; and
-# with no sound server reachable at all.
+# sink, recorded from its monitor; and with no sound server reachable at all.
 # Usage: run-audio-tests.sh WAVE_PLAYER_TESTS WAV_TIMING
 set -u
 tests=$1
@@ -14,15 +13,5 @@ ZANDOR_AUDIO_MODE=server ZANDOR_RECORDING_DIR="$work/server" ZANDOR_RECORDING_RA
 with_server=$?
 stop_null_sink_server
 
-# A server stopped before the first sound and never let go: the program still ends, with 0.
-start_null_sink_server "$work/stalled" 48000 "$2" || exit 1
-ZANDOR_AUDIO_MODE=stalled ZANDOR_SERVER_PID=$null_sink_server_pid timeout -s KILL 30 "$tests"
-stalled=$?
-[ "$stalled" -eq 0 ] || echo "FAIL: with the sound server stopped the tests ended with $stalled"
-stop_null_sink_server
-
 # No server at that address, and clients never start one themselves.
-PULSE_SERVER="unix:$work/no-server" ZANDOR_AUDIO_MODE=no-server "$tests"
-without_server=$?
-
-[ "$with_server" -eq 0 ] && [ "$stalled" -eq 0 ] && [ "$without_server" -eq 0 ]
+PULSE_SERVER="unix:$work/no-server" ZANDOR_AUDIO_MODE=no-server "$tests" && [ "$with_server" -eq 0 ]

@@ -1,8 +1,6 @@
 // Test sounds made with sox at test time, in a folder that lives as long as the test.
 #pragma once
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 
 namespace zandor::audiotest {
@@ -16,30 +14,6 @@ inline bool makeTone(const QString& path, double seconds, const QStringList& opt
                          QStringList{path, "synth", QString::number(seconds), "sine",
                                      QString::number(hertz), "vol", "0.5"});
     return sox.waitForFinished() && sox.exitStatus() == QProcess::NormalExit && sox.exitCode() == 0;
-}
-
-inline bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-inline QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The bad files every reader must shrug off, made from a good 16-bit mono wave `tone`: missing,
-// garbage, a header without samples, and a sound of another type named .wav.
-inline QStringList makeBadFiles(const QDir& dir, const QString& tone) {
-    writeBytes(dir.filePath("garbage.wav"), QByteArray(4096, '\x5a'));
-    writeBytes(dir.filePath("header-only.wav"), readBytes(tone).left(44));
-    makeTone(dir.filePath("not-wave.au"), 0.3, {"-r", "8000", "-b", "16", "-c", "1"});
-    QFile::rename(dir.filePath("not-wave.au"), dir.filePath("not-wave.wav"));
-    QStringList files;
-    for (const char* name : {"missing.wav", "garbage.wav", "header-only.wav", "not-wave.wav"}) {
-        files << dir.filePath(name);
-    }
-    return files;
 }
 
 } // namespace zandor::audiotest

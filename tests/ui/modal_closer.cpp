@@ -31,7 +31,7 @@ void ModalCloser::closeActiveModal() {
         moreThanTitleAndClose << modal->objectName();
     }
     if (box != nullptr) {
-        messages << box->text();
+        messages << (box->icon() == QMessageBox::Information ? "(i) " : "") + box->text();
         box->button(QMessageBox::Ok)->click();
     } else if (modal != nullptr && modal->objectName() == "frmWinnersCard") {
         const auto* centre = modal->findChild<ui::CellLabel*>("Label3a_13");

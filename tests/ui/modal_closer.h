@@ -15,7 +15,7 @@ class ModalCloser : public QObject {
 public:
     ModalCloser();
 
-    QStringList messages;              // the text of each message box
+    QStringList messages;              // each message box's text, after "(i) " for that icon
     QStringList winnersCentres;        // each winner's card's free centre, as "0 on red"
     QStringList moreThanTitleAndClose; // the game's boxes whose frame offers more
     QStringList dialogs;               // each other dialog, as "objectName|title"

@@ -1,12 +1,11 @@
-// The window, its game and a seeded caller, built as the program builds them but silent, with
-// prints, MYGAME.INI and the settings in a temporary folder; closing the window runs the
-// shut-down sequence but ends only the window, not the test program.
+// The window, its game and a seeded caller, built as the program builds them but silent, with its
+// files in a temporary folder; closing the window shuts down only the window, not the test.
 #pragma once
 
 #include "engine/random_source.h"
 #include "platform/qt/held_input_wait.h"
+#include "platform/qt/system_info_launcher.h"
 #include "platform/qt/window_printer.h"
-#include "platform/system_info.h"
 #include "shell/main_window_controller.h"
 #include "shell/menu_commands.h"
 #include "ui/cell_label.h"
@@ -24,10 +23,6 @@ struct SilentSound final : SoundPlayer {
     void playSync(const std::string&) override {}
 };
 
-struct FakeLauncher final : SystemInfoLauncher {
-    bool start() override { return false; }
-};
-
 struct TestWindow {
     explicit TestWindow(const QString& help = ZANDOR_HELP)
         : pictures(ZANDOR_PICTURES), printer(folder.path()), random(1),
@@ -43,10 +38,7 @@ struct TestWindow {
     template <typename T = QWidget>
     T* widget(const QString& name) const {
         T* found = form.findChild<T*>(name);
-        if (found == nullptr) {
-            qFatal("no widget %s", qPrintable(name));
-        }
-        return found;
+        return found != nullptr ? found : (qFatal("no widget %s", qPrintable(name)), nullptr);
     }
     void click(const QString& name) const {
         QWidget* target = widget(name);
@@ -56,7 +48,6 @@ struct TestWindow {
     QString panel(int n) const {
         return widget<ui::StatusPanel>(QString("sbStatusBar_%1").arg(n))->text();
     }
-    GameState& state() { return controller.game().state(); }
 
     QTemporaryDir folder;
     ui::Pictures pictures;
@@ -65,7 +56,7 @@ struct TestWindow {
     SilentSound sound;
     QSettings settings;
     QString helpFile;
-    FakeLauncher launcher;
+    QtSystemInfoLauncher launcher{{{"zandor-no-such-program", {}}}};
     QtGamePause pause;
     ui::Form1 form;
     ui::ScoresDialogFactory scoresDialogs;
