@@ -1,5 +1,6 @@
-// The wave player through real sound: run-audio-tests.sh records a private PulseAudio null sink,
-// so cases check what was played and when the call returned; then it runs with no server.
+// The wave player through real sound: tests/support/with-null-sink.sh records a private PulseAudio
+// null sink, so cases check what was played and when the call returned; then it runs with no
+// server.
 #include "bench/sound_recording.h"
 #include "platform/qt/held_input_wait.h"
 #include "platform/qt/wave_player.h"
@@ -47,7 +48,7 @@ private slots:
     void init() {
         const bool alone = QByteArray(QTest::currentTestFunction()).endsWith("OutputDevice");
         if (qEnvironmentVariable("ZANDOR_AUDIO_MODE") != (alone ? "no-server" : "server")) {
-            QSKIP("needs a sound setting of run-audio-tests.sh");
+            QSKIP("needs the sound setting its ctest entry gives");
         }
     }
 
