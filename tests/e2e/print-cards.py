@@ -96,15 +96,11 @@ def start_print_server(s):
     return {"CUPS_SERVER": socket, "CUPS_SERVERROOT": d["etc"]}, printed
 
 
-def cups_log_tail(s):
-    """cupsd's errors and warnings, and the last lines of the other logs but its accesses."""
-    lines = []
-    for path in sorted(glob.glob(os.path.join(s.tmp, "cups", "log", "*_log"))):
-        name = os.path.basename(path)
-        with open(path, errors="replace") as log:
-            lines += [f"{name}: {line}" for line in log.read().splitlines()
-                      if name not in ("error_log", "access_log") or line[:2] in ("E ", "W ")][-8:]
-    return "\nCUPS logs:\n" + "\n".join(lines) if lines else ""
+def cups_errors(s):
+    """cupsd's errors and warnings, for a failure's report."""
+    log = os.path.join(s.tmp, "cups", "log", "error_log")
+    lines = open(log, errors="replace").readlines() if os.path.exists(log) else []
+    return "\nCUPS errors:\n" + "".join(line for line in lines if line[:2] in ("E ", "W "))
 
 
 def saved(s):
@@ -185,7 +181,7 @@ def on_a_print_server(binary):
         try:
             print_card(s, *start_print_server(s))
         except Failure as failure:
-            raise Failure(f"{failure}{cups_log_tail(s)}")
+            raise Failure(f"{failure}{cups_errors(s)}")
 
 
 if __name__ == "__main__":
