@@ -2,13 +2,15 @@
 """Plays Zandor Bingo with the keyboard alone while the screen reader Orca listens, and checks
 what Orca says.
 
-Usage: keyboard-and-screen-reader.py <path to zandor-bingo>
+Usage: with-null-sink.sh <path to wav-timing> keyboard-and-screen-reader.py <zandor-bingo>
+(tests/support/with-null-sink.sh gives the game's sound a private PulseAudio null sink)
 
 On a private X display with its own buses, speech-dispatcher (dummy voice) and Orca, whose
 debug log tells what it spoke. With sound, then without: each call is heard within a second of
 its display; the controls, card cells, the winner's card, every game's result and the high-score
 table read with their meaning.
-Exits 77 (skipped) when Xvfb, Orca or speech-dispatcher is missing, or Orca does not start.
+Exits 77 (skipped) when Xvfb, PulseAudio, Orca or speech-dispatcher is missing, or Orca does not
+start.
 """
 import datetime
 import os
@@ -235,6 +237,7 @@ def keyboard_and_screen_reader(binary):
     missing = [tool for tool in ("orca", "speech-dispatcher") if shutil.which(tool) is None]
     if missing:
         raise Skip(f"{', '.join(missing)} not installed (scripts/install-deps.sh installs them)")
+    expect("PULSE_SERVER" in os.environ, "run it through tests/support/with-null-sink.sh")
     with Session(binary) as s:
         try:
             orca = start_orca(s)
