@@ -7,7 +7,8 @@ white-bordered photo lying on the box's grey. Soft shadows and the lens's
 vignette use SVG filters and clip paths, which rsvg-convert renders; the
 program only loads the PNG.
 """
-import os
+
+from svg_source import write_svg
 
 W, H = 134, 176
 GREY = "#C0C0C0"
@@ -167,7 +168,7 @@ def main():
         f'fill-opacity="0.45" filter="url(#paper-shadow)"/>',
         f'<rect x="{px}" y="{py}" width="{pw}" height="{ph}" fill="#FBFAF4" '
         f'stroke="#D6D3C8" stroke-width="0.6"/>',
-        f'<g clip-path="url(#shot)">',
+        '<g clip-path="url(#shot)">',
         table(),
         card(),
         dauber(103, 24),
@@ -186,10 +187,7 @@ def main():
         f'<rect x="{px}" y="{py}" width="{pw}" height="{ph}" fill="url(#sheen)"/>',
         '</svg>',
     ]
-    here = os.path.dirname(os.path.abspath(__file__))
-    out = os.path.join(here, "..", "..", "assets", "pictures", "src", "about.svg")
-    with open(out, "w", encoding="utf-8") as f:
-        f.write("\n".join(parts) + "\n")
+    write_svg("about.svg", parts)
 
 
 if __name__ == "__main__":

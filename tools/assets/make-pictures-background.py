@@ -6,7 +6,8 @@ here is that rectangle grown by a small margin, so an edge and a drop shadow
 show around the frame. Shadows are offset translucent rectangles (no SVG
 filters), so the SVG renders the same in any renderer.
 """
-import os
+
+from svg_source import write_svg
 
 W, H = 680, 443
 
@@ -89,10 +90,7 @@ def main():
     parts.append(f'<rect x="1.5" y="1.5" width="{W - 3}" height="{H - 3}" fill="none" '
                  f'stroke="#3B3160" stroke-width="3"/>')
     parts.append('</svg>')
-    here = os.path.dirname(os.path.abspath(__file__))
-    out = os.path.join(here, "..", "..", "assets", "pictures", "src", "background.svg")
-    with open(out, "w", encoding="utf-8") as f:
-        f.write("\n".join(parts) + "\n")
+    write_svg("background.svg", parts)
 
 
 if __name__ == "__main__":

@@ -5,7 +5,8 @@ The checks follow the wave, so each one is a polygon sampled along the cloth;
 the result stays within SVG Tiny 1.2 (no clip paths), which Qt SVG draws.
 """
 import math
-import os
+
+from svg_source import write_svg
 
 X0, X1 = 56, 244          # cloth from the pole to the fly end
 HEIGHT = 124              # cloth height
@@ -61,10 +62,7 @@ def main():
                ' stroke-width="10" stroke-linejoin="round"/>')
     out.append('  <circle cx="41" cy="26" r="21" fill="#FFC107" stroke="#7A4F00" stroke-width="8"/>')
     out.append('</svg>')
-    here = os.path.dirname(os.path.abspath(__file__))
-    path = os.path.join(here, "..", "..", "assets", "pictures", "src", "icon.svg")
-    with open(path, "w", encoding="utf-8") as f:
-        f.write("\n".join(out) + "\n")
+    write_svg("icon.svg", out)
 
 
 if __name__ == "__main__":

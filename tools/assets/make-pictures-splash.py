@@ -7,7 +7,8 @@ and face. Every creature is drawn by creature() from the one line that
 describes it in TOP and BOTTOM.
 """
 import math
-import os
+
+from svg_source import write_svg
 
 W, H = 600, 400
 INK = "#2B1B3A"            # outlines
@@ -223,8 +224,8 @@ def creature(index, cx, feet, scale, tilt, skin, hair, eye_kind, mouth_kind, pos
         f'L12 {-top + 6} L17 {-top - 1} Z" fill="{hair}" stroke="{INK}" stroke-width="2" '
         f'stroke-linejoin="round"/>',
         # cheeks
-        f'<ellipse cx="-21" cy="9" rx="5.5" ry="3.5" fill="#FF4F7B" fill-opacity="0.35"/>',
-        f'<ellipse cx="21" cy="9" rx="5.5" ry="3.5" fill="#FF4F7B" fill-opacity="0.35"/>',
+        '<ellipse cx="-21" cy="9" rx="5.5" ry="3.5" fill="#FF4F7B" fill-opacity="0.35"/>',
+        '<ellipse cx="21" cy="9" rx="5.5" ry="3.5" fill="#FF4F7B" fill-opacity="0.35"/>',
         eyes(eye_kind),
         mouth(mouth_kind, skin),
         '</g>',
@@ -292,10 +293,7 @@ def main():
     for i, c in enumerate(TOP + BOTTOM):
         parts.append(creature(i, *c))
     parts.append('</svg>')
-    here = os.path.dirname(os.path.abspath(__file__))
-    out = os.path.join(here, "..", "..", "assets", "pictures", "src", "splash.svg")
-    with open(out, "w", encoding="utf-8") as f:
-        f.write("\n".join(parts) + "\n")
+    write_svg("splash.svg", parts)
 
 
 if __name__ == "__main__":
