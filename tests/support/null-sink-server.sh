@@ -1,24 +1,12 @@
-# Sourced by the audio tests and the sound-timing benchmark: a private PulseAudio server with one
+# Sourced by with-null-sink.sh and the benchmarks: a private PulseAudio server with one
 # null sink ("test") and a low-latency recorder on its monitor (without one, the sink runs about
 # 2 s ahead of real time).
 # start_null_sink_server DIR RATE WAV_TIMING: exports PULSE_SERVER and PULSE_CLIENTCONFIG; the
 #   recording goes to DIR/recording.raw (mono s16le at RATE) and DIR/recording.log ("<steady
 #   seconds> <bytes so far>" per block); null_sink_server_pid is the server's process id.
 # stop_null_sink_server: stops the recorder, then the server; safe to call twice.
-# null_sink_test_folder: exits 77 without PulseAudio, else sets work to a fresh folder removed
-#   with any server still running when the script exits.
 
 null_sink_pids=""
-
-null_sink_test_folder() {
-    if ! command -v pulseaudio >/dev/null || ! command -v parecord >/dev/null; then
-        echo "SKIP: pulseaudio and parecord (pulseaudio-utils) are not installed"
-        exit 77
-    fi
-    work=$(mktemp -d)
-    trap 'stop_null_sink_server; rm -rf "$work"' EXIT
-    trap 'exit 1' INT TERM
-}
 
 stop_null_sink_server() {
     for pid in $null_sink_pids; do
