@@ -28,8 +28,7 @@ TEST_F(CardCount, ARefusedChoiceOnlyWarnsAndStartThenRefusesTheStakeWithAReset) 
     game.StartButton_Click();
     EXPECT_GE(view.find("message You do not have enough cash - try again"), 0);
     EXPECT_EQ(state.balance, 60);
-    EXPECT_EQ(view.count("panel 2"), 0);
-    EXPECT_EQ(view.count("sound"), 0);
+    EXPECT_EQ(view.count("panel 2") + view.count("sound"), 0);
     EXPECT_EQ(state.no_of_games, 1) << "a refused start still counts";
     EXPECT_TRUE(view.enabled(Ctl::SelectNoGames)) << "the clean-up opens the choice again";
     EXPECT_TRUE(view.isSelected(Ctl::sel0, 1));

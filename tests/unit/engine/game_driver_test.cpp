@@ -50,10 +50,6 @@ struct Played {
     int jackpot, balanceAfter;
 };
 
-void PrintTo(const Played& p, std::ostream* out) {
-    *out << p.cards << " cards from $" << p.balance << ", card " << p.winningCard << " wins";
-}
-
 // Every cell of the board, the called numbers' and the player's grids.
 void eachCell(const std::function<void(Ctl, int)>& f) {
     for (Ctl c : {Ctl::Label1, Ctl::Label3, Ctl::Label4, Ctl::Label5}) {
@@ -151,10 +147,6 @@ struct ClosingCase {
     bool print;         // the print command rather than Start
     int balance, winningCard, balanceAfter;
 };
-
-void PrintTo(const ClosingCase& c, std::ostream* out) {
-    *out << "closing at '" << c.during << "'";
-}
 
 class Closing : public GameTest, public ::testing::WithParamInterface<ClosingCase> {};
 
