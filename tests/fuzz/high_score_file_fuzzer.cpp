@@ -44,11 +44,10 @@ void checkUntouchedLines(const std::string& before, const std::string& after) {
     const std::size_t head =
         std::mismatch(before.begin(), before.end(), after.begin(), after.end()).first -
         before.begin();
-    std::size_t tail = 0;
-    while (head + tail < std::min(before.size(), after.size()) &&
-           before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
-        ++tail;
-    }
+    const std::size_t tail =
+        std::mismatch(before.rbegin(), before.rend() - head, after.rbegin(), after.rend() - head)
+            .first -
+        before.rbegin();
     const std::string changed = before.substr(head, before.size() - head - tail);
     const std::size_t lineStart = head == 0 ? 0 : before.find_last_of("\r\n", head - 1) + 1;
     const std::string line =

@@ -9,10 +9,6 @@ TEST(Draws, TheLargestValueBelowOneDrawsTheLastPositionAndNeverBeyond) {
     for (int n = 1; n <= kNumberCount; ++n) {
         EXPECT_EQ(positionOf(kJustBelowOne, n), n);
     }
-    Pcg32 generator(7);
-    for (int i = 0; i < 1000000; ++i) {
-        ASSERT_LT(generator.nextUnit(), 1.0f);
-    }
 }
 
 // The 250 draws of a deal, and the calls of a fast game, each reseed within microseconds.

@@ -1,7 +1,5 @@
-// A GameView and sound player for tests: records every operation in order as text ("caption
-// Label3(4) 7", "color Label1(7) FF0000", "sound <path>"), keeps what the game reads back, and
-// runs a test's scripted clicks whenever the game yields, or at any entry it records (a modal
-// one while it is open).
+// A GameView and sound player that logs every operation as text ("color Label1(7) FF0000"),
+// keeps what the game reads back and runs a test's clicks at a yield or at any entry it logs.
 #pragma once
 
 #include "engine/game_view.h"
@@ -70,12 +68,11 @@ public:
     void printWindow() override { record("print"); }
     void playSync(const std::string& path) override { record("sound " + path); }
 
-    // Selects an option button and deselects the rest of its group, as a click would.
     void select(Ctl option, int i) { selected_[group(option)] = {option, i}; }
     bool visible(Ctl c) const { return get("visible", c, 0, "0") == "1"; }
     bool enabled(Ctl c) const { return get("enabled", c, 0, "0") == "1"; }
 
-    // Index of the first log entry equal to text, or -1; entries by prefix.
+    // The first entry equal to text (or -1); the entries starting with prefix.
     int find(const std::string& text) const {
         const auto found = std::find(log.begin(), log.end(), text);
         return found == log.end() ? -1 : static_cast<int>(found - log.begin());

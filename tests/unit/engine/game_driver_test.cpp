@@ -1,6 +1,7 @@
 #include "game_test_support.h"
 
 #include <climits>
+#include <numeric>
 
 namespace zandor::test {
 namespace {
@@ -49,10 +50,6 @@ struct Played {
     const char* gametype;
     int jackpot, balanceAfter;
 };
-
-void PrintTo(const Played& p, std::ostream* out) {
-    *out << p.cards << " cards from $" << p.balance << ", card " << p.winningCard << " wins";
-}
 
 // Every cell of the board, the called numbers' and the player's grids.
 void eachCell(const std::function<void(Ctl, int)>& f) {
@@ -152,10 +149,6 @@ struct ClosingCase {
     int balance, winningCard, balanceAfter;
 };
 
-void PrintTo(const ClosingCase& c, std::ostream* out) {
-    *out << "closing at '" << c.during << "'";
-}
-
 class Closing : public GameTest, public ::testing::WithParamInterface<ClosingCase> {};
 
 // The program may end inside any yield, sound or modal of a game. The game then stops where it
@@ -199,6 +192,83 @@ INSTANTIATE_TEST_SUITE_P(
                       ClosingCase{"winners Kaper", false, 60, 4, 54},
                       ClosingCase{"message You do not have enough cash - try", false, 5, 1, 60},
                       ClosingCase{"print", true, 60, 1, 54}));
+
+// The caller's order of work. Which line wins, the column letters and the pool are checked on
+// every call of the simulator's checked games (tests/unit/sim), and in the whole games above.
+using Caller = GameTest;
+
+TEST_F(Caller, ACallIsShownLitAndHeardBeforeThePlayersCellsAreMarked) {
+    buy(1);
+    state.maxrecord = kNumberCount;
+    std::iota(state.NumberPool.begin() + 1, state.NumberPool.end(), 1);
+    view.values[Ctl::automancheck] = 1;
+    view.setCaption(Ctl::Label3, 4, "7");
+    view.setCaption(Ctl::Label3, 13, "0");
+    view.log.clear();
+    random.script = {drawing(7, kNumberCount)};
+    std::int16_t win = 0;
+    game.CallGame(win);
+    EXPECT_EQ(view.log, (std::vector<std::string>{
+                            "repaint", "caption CalledNumberDisplay  ",
+                            "caption CalledNumberDisplay B 7", "color Label1(7) FF0000",
+                            "sound /opt/zandor/sounds/7.wav", "color Label3(4) FF0000"}));
+}
+
+using CardCount = GameTest;
+
+// A card count the balance does not cover only warns and keeps the earlier choice; Start then
+// refuses the stake, resets the balance and opens the choice again. (A covered count shows its
+// cards in the whole games above.)
+TEST_F(CardCount, ARefusedChoiceOnlyWarnsAndStartThenRefusesTheStakeWithAReset) {
+    const std::tuple<int, int, const char*> refusals[] = {
+        {17, 3, "You do not have enough cash to play three cards"},
+        {6, 2, "You do not have enough cash to play two cards."},
+        {5, 1, "You do not have enough cash, you need to exit and restart."}};
+    state.balance = 8;
+    buy(1);
+    for (const auto& [balance, cards, refusal] : refusals) {
+        state.balance = balance;
+        view.log.clear();
+        buy(cards);
+        EXPECT_EQ(view.log, std::vector<std::string>{"message " + std::string(refusal)});
+    }
+    EXPECT_TRUE(view.visible(Ctl::GAME1) && !view.visible(Ctl::Game2) &&
+                view.enabled(Ctl::StartButton));
+
+    view.log.clear();
+    game.StartButton_Click();
+    EXPECT_GE(view.find("message You do not have enough cash - try again"), 0);
+    EXPECT_EQ(state.balance, 60);
+    EXPECT_EQ(view.count("panel 2") + view.count("sound"), 0);
+    EXPECT_EQ(state.no_of_games, 1) << "a refused start still counts";
+    EXPECT_TRUE(view.enabled(Ctl::SelectNoGames)) << "the clean-up opens the choice again";
+    EXPECT_TRUE(view.isSelected(Ctl::sel0, 1));
+}
+
+using PrintCommand = GameTest;
+
+TEST_F(PrintCommand, PrintsFreshCardsInsteadOfCallingThemThenPlaysNormallyAgain) {
+    buy(1);
+    random.script = dealWithLowCards({1});
+    view.log.clear();
+    game.mnuFilePrint_Click();
+    EXPECT_EQ(std::vector<std::string>(view.log.begin(), view.log.begin() + 3),
+              (std::vector<std::string>{"visible GAME1 1", "visible Game2 1", "visible Game3 1"}));
+    EXPECT_LT(view.find("caption Label3(13) 0"), view.find("print"));
+    EXPECT_EQ(view.log[view.find("print") - 1], "repaint") << "the fresh cards are drawn first";
+    EXPECT_EQ(view.count("sound") + view.count("caption CalledNumberDisplay"), 0);
+    EXPECT_EQ(state.no_of_games, 0) << "printing is not a game";
+
+    play(1, 1, dealWithLowCards({1}));
+    EXPECT_EQ(state.whowon, "you") << "print mode lasts for the printed game only";
+
+    buy(1); // without enough cash nothing is printed and print mode ends
+    state.balance = 0;
+    game.mnuFilePrint_Click();
+    EXPECT_GE(view.find("message You do not have enough cash - try again"), 0);
+    EXPECT_EQ(view.count("print"), 1) << "only the first print, not the game after it";
+    EXPECT_EQ(state.paper_play, 0);
+}
 
 } // namespace
 } // namespace zandor::test
