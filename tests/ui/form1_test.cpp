@@ -1,20 +1,9 @@
 // The main window offscreen: a layout that resizing leaves alone, the starting state, events
 // reaching the game, Page Setup's choice in the prints, and whole games.
-#include "modal_closer.h"
 #include "test_window.h"
 #include "ui/look.h"
 
-#include <QAbstractButton>
-#include <QAccessible>
-#include <QAction>
-#include <QComboBox>
-#include <QDir>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPrintDialog>
-#include <QRegularExpression>
-#include <QSlider>
 
 using namespace zandor;
 

@@ -4,19 +4,6 @@
 #include "ui/look.h"
 #include "ui/scores_dialog_factory.h"
 
-#include <QAbstractEventDispatcher>
-#include <QApplication>
-#include <QDialog>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <functional>
-
 using namespace zandor;
 
 namespace {

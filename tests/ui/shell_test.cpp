@@ -1,23 +1,12 @@
 // The program's life around the main window, offscreen: its place restored from the settings and
 // saved on closing, the high-score offer on closing, the menu commands that open dialogs, the
 // About box and the System Info program it starts, the help, and closing the splash.
-#include "modal_closer.h"
-#include "platform/qt/system_info_launcher.h"
 #include "program_info.h"
 #include "shell/startup.h"
 #include "shell/window_place.h"
 #include "test_window.h"
 #include "ui/look.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QScreen>
-#include <QSlider>
-#include <QTextBrowser>
-#include <QWindow>
 #include <memory>
 
 using namespace zandor;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/random_source.h"
+#include "modal_closer.h"
 #include "platform/qt/held_input_wait.h"
 #include "platform/qt/system_info_launcher.h"
 #include "platform/qt/window_printer.h"
@@ -12,10 +13,6 @@
 #include "ui/form1.h"
 #include "ui/scores_dialog_factory.h"
 #include "ui/status_bar.h"
-
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
 
 namespace zandor::test {
 
