@@ -37,10 +37,9 @@ private slots:
         QCOMPARE(captions, QStringList({"&File", "&Hi-Scores", "Page Set&up", "&Print", "E&xit",
                                         "&Help", "&Contents", "&About"}));
         // Resizing the window moves no control.
-        const auto controls = table.widget("client")->findChildren<QWidget*>();
         const auto places = [&] {
             QList<QRect> places;
-            for (QWidget* w : controls) {
+            for (QWidget* w : table.widget("client")->findChildren<QWidget*>()) {
                 places << QRect(w->mapTo(&table.form, QPoint()), w->size());
             }
             return places;
@@ -69,7 +68,7 @@ private slots:
         QCOMPARE(table.widget<QAbstractButton>("automancheck")->text(), QString("Auto"));
         // A click marks a cell, and a screen reader hears it marked (play-game.py unmarks it).
         table.click("Label4_7");
-        QCOMPARE(table.cell("Label4_7")->backColor(), kRed);
+        QCOMPARE(table.widget<ui::CellLabel>("Label4_7")->backColor(), kRed);
         QCOMPARE(QAccessible::queryAccessibleInterface(table.widget("Label4_7"))
                      ->text(QAccessible::Name),
                  QString("Card 2, I column, row 2, blank, marked"));
@@ -88,8 +87,7 @@ private slots:
     void pageSetupsChoiceReachesEachPrintWhichSaysWhereItWent() {
         Table table;
         const QString path = table.folder.filePath("cards.pdf");
-        // Page Setup with "Print to file", a file name and landscape pages, as a player fills
-        // it in (the page's orientation is in the dialog's printer properties).
+        // Page Setup as a player fills it in: Print to File, a file name, landscape pages.
         QTimer::singleShot(0, &table.form, [&] {
             auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
             auto* printers = dialog->findChild<QComboBox*>("printers");
@@ -119,10 +117,8 @@ private slots:
                  "no landscape page size");
     }
 
-    // Whole games at full speed through the window, a print among them, with the player's
-    // clicks during the calls: each announces one winner or where the print went, a winner's
-    // card shows its free centre as 0 on red, each box offers only a title and a close box,
-    // Print is off during a game, and the window comes back to its choosing state.
+    // Whole games at full speed, a print among them, with clicks during the calls: each announces
+    // one winner or where the print went, and the window comes back to its choosing state.
     void wholeGamesThroughTheWindow() {
         Table table;
         test::ModalCloser closer;

@@ -12,8 +12,7 @@ const QString kNoFile = "(no file)";
 const QString kFull = "Score1=500;A,Score2=400;B,Score3=300;C,Score4=200;D,Score5=100;E";
 constexpr auto kRgb = QImage::Format_RGB32;
 
-// The store on a MYGAME.INI of its own; `act` runs in the dialog it opens, which is closed
-// afterwards if still open.
+// The store on a MYGAME.INI of its own; `act` runs in the dialog it opens, then it is closed.
 struct Showing {
     QTemporaryDir folder;
     ui::Pictures pictures{ZANDOR_PICTURES};
@@ -40,8 +39,7 @@ QString stored(const QString& path) {
     return text.trimmed().remove('\r').remove("[HiScores]\n").replace('\n', ',');
 }
 
-// The 3-D frames just outside the boxes: the lists raised, the text boxes sunken, none around a
-// hidden box.
+// The 3-D frames just outside the boxes: lists raised, text boxes sunken, none around hidden ones.
 void checkFrames(QDialog* dialog) {
     const QImage shot = dialog->grab().toImage();
     for (const char* name : {"lstNames", "lstScores", "txtName", "txtScore"}) {

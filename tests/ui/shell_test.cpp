@@ -1,6 +1,5 @@
-// The program's life around the main window, offscreen: its place restored from the settings and
-// saved on closing, the high-score offer on closing, the menu commands that open dialogs, the
-// About box and the System Info program it starts, the help, and closing the splash.
+// The program's life around the main window, offscreen: its place, closing it, the menus' dialogs,
+// the About box and the System Info program it starts, the help, and closing the splash.
 #include "program_info.h"
 #include "shell/startup.h"
 #include "shell/window_place.h"
@@ -50,15 +49,14 @@ private slots:
         const auto row = [](const char* tag, const QStringList& stored, const QRect& frame) {
             QTest::newRow(tag) << stored << frame;
         };
-        const QRect designed(67, 67, 0, 0), stored(200, 160, 750, 600);
+        const QRect designed(67, 67, 0, 0), stored(200, 160, 750, 600), moved(67, 67, 750, 600);
         // A damaged file: the window fits the screen's area, so it can be seen and moved.
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         row("fractions", {"3000.4", "2399.6", "11250.2", "9000"}, stored);
         row("not numbers", {"left", "", "1e400", "nan"}, designed); // as if none were stored
         row("absurd", {"3e9", "-3e9", "10", "9000"}, designed);
-        row("off every screen", {"-60000", "150000", "11250", "9000"}, QRect(67, 67, 750, 600));
-        row("title bar above every screen", {"3000", "-600", "11250", "9000"},
-            QRect(67, 67, 750, 600));
+        row("off every screen", {"-60000", "150000", "11250", "9000"}, moved);
+        row("title bar above every screen", {"3000", "-600", "11250", "9000"}, moved);
         row("beyond the screen", {"3000", "2400", "300000", "300000"}, area);
         row("wider than the screen", {"3000", "2400", "300000", "9000"},
             QRect(area.left(), 160, area.width(), 600));
@@ -183,8 +181,7 @@ private slots:
         QVERIFY(QtSystemInfoLauncher(programs, {folder.path()}).start());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 30000);
         QFile written(marker);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll().trimmed(), QByteArray("second"));
+        QVERIFY(written.open(QIODevice::ReadOnly) && written.readAll().trimmed() == "second");
     }
 
     void nothingRunsOnceTheCloseHasBegun_data() {
@@ -210,7 +207,7 @@ private slots:
         // $54 earns no place in the empty table: no offer either.
         QCOMPARE(closer.dialogs + closer.messages, QStringList());
         QVERIFY(helpWindow() == nullptr);
-        QCOMPARE(window.cell("Label3_7")->backColor(), kWhite); // not marked
+        QCOMPARE(window.widget<ui::CellLabel>("Label3_7")->backColor(), kWhite); // not marked
         QVERIFY(window.controller.unloaded() && !window.form.isVisible());
     }
 

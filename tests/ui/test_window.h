@@ -41,7 +41,6 @@ struct TestWindow {
         QWidget* target = widget(name);
         QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
     }
-    ui::CellLabel* cell(const QString& name) const { return widget<ui::CellLabel>(name); }
     QString panel(int n) const {
         return widget<ui::StatusPanel>(QString("sbStatusBar_%1").arg(n))->text();
     }
