@@ -6,8 +6,6 @@
 #include "test_window.h"
 #include "ui/look.h"
 
-#include <memory>
-
 using namespace zandor;
 
 namespace {
@@ -23,11 +21,13 @@ void give(const test::TestWindow& window, const QString& command) {
     }
 }
 
-QWidget* helpWindow() {
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    const auto help = std::find_if(windows.begin(), windows.end(),
-                                   [](QWidget* w) { return w->objectName() == "helpWindow"; });
-    return help == windows.end() ? nullptr : *help;
+QWidget* topLevel(const QString& name = "helpWindow") {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == name) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -103,8 +103,12 @@ private slots:
             window.settings.setValue(QString("Settings/") + key, "1500");
         }
         window.menus.mnuHelpContents_Click(); // a window of its own, closed with the program
-        test::ModalCloser closer;             // answers the game's announcement, cancels the offer
-        QString score, offered;               // the score in the entry dialog; the balance shown
+        QWidget* help = topLevel();
+        QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains("Contents"));
+        // Not the game's child, so the keyboard goes back to the game when it is clicked.
+        QVERIFY(!help->parentWidget() && !help->windowHandle()->transientParent());
+        test::ModalCloser closer; // answers the game's announcement, cancels the offer
+        QString score, offered;   // the score in the entry dialog; the balance shown
         closer.look = [&](QDialog* dialog) {
             score = dialog->findChild<QLineEdit*>("txtScore")->text();
         };
@@ -125,7 +129,7 @@ private slots:
         QCOMPARE(closer.dialogs, played ? QStringList{"frmScores|PembyBingo"} : QStringList());
         QCOMPARE(score, offered);
         QVERIFY(window.controller.unloaded() && !window.form.isVisible());
-        QVERIFY(!helpWindow()->isVisible());
+        QVERIFY(!help->isVisible());
         const QRect frame = state == Qt::WindowMinimized ? QRect(100, 100, 100, 100) : placed;
         const int expected[] = {frame.left(), frame.top(), frame.width(), frame.height()};
         for (int i = 0; i < 4; ++i) {
@@ -206,48 +210,23 @@ private slots:
         window.click("StartButton");
         // $54 earns no place in the empty table: no offer either.
         QCOMPARE(closer.dialogs + closer.messages, QStringList());
-        QVERIFY(helpWindow() == nullptr);
+        QVERIFY(topLevel() == nullptr); // nor one left from an earlier test
         QCOMPARE(window.widget<ui::CellLabel>("Label3_7")->backColor(), kWhite); // not marked
         QVERIFY(window.controller.unloaded() && !window.form.isVisible());
     }
 
-    void helpContents_data() {
-        QTest::addColumn<QString>("helpFile");
-        QTest::addColumn<QString>("message"); // none when the help shows
-        QTest::newRow("a folder") << ZANDOR_PICTURES
-                                  << "(i) Unable to display Help Contents. There is no Help "
-                                     "associated with this project.";
-        QTest::newRow("help file present") << ZANDOR_HELP << "";
-    }
-
-    void helpContents() {
-        QFETCH(QString, helpFile);
-        QFETCH(QString, message);
-        auto window = std::make_unique<test::TestWindow>(helpFile);
+    void helpContentsWithoutTheHelpFileSaysSo() {
+        test::TestWindow window(ZANDOR_PICTURES); // a folder
         test::ModalCloser closer;
-        give(*window, "mnuHelpContents");
-        QCOMPARE(closer.messages.join(""), message);
-        QWidget* help = helpWindow();
-        QCOMPARE(help != nullptr && help->isVisible(), message.isEmpty());
-        if (help != nullptr) {
-            QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains("Contents"));
-            // A window of its own, so the keyboard goes back to the game when it is clicked.
-            QVERIFY(help->parentWidget() == nullptr);
-            QVERIFY(help->windowHandle()->transientParent() == nullptr);
-        }
-        window.reset();
-        QVERIFY(helpWindow() == nullptr); // gone with the commands that made it
+        give(window, "mnuHelpContents");
+        QCOMPARE(closer.messages, QStringList{"(i) Unable to display Help Contents. There is no "
+                                              "Help associated with this project."});
+        QVERIFY(topLevel() == nullptr);
     }
 
     void closingTheSplashRunsTheShutDownWithoutTheWindow() {
         QTemporaryDir programFolder;
-        QTimer::singleShot(20, [] {
-            for (QWidget* window : QApplication::topLevelWidgets()) {
-                if (window->objectName() == "frmSplash") {
-                    window->close();
-                }
-            }
-        });
+        QTimer::singleShot(20, [] { topLevel("frmSplash")->close(); });
         QVERIFY(Main(programFolder.path(), 60000) == nullptr);
         QCOMPARE(QSettings().value("Settings/MainLeft").toString(), QString("1005"));
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
