@@ -101,7 +101,7 @@ private slots:
             dialog->findChild<QAbstractButton*>("properties")->click();
             dialog->accept();
         });
-        table.form.findChild<QAction*>("mnuFilePageSetup")->trigger();
+        table.click("mnuFilePageSetup");
         test::ModalCloser closer;
         for (int print = 1; print <= 2; ++print) {
             table.click("sel1_1");

@@ -142,8 +142,8 @@ private slots:
         QFETCH(QString, after);
         Showing showing;
         QFile file(showing.ini());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(("[HiScores]\n" + QString(kFull).replace(',', '\n')).toUtf8());
+        QVERIFY(file.open(QIODevice::WriteOnly) &&
+                file.write(("[HiScores]\n" + QString(kFull).replace(',', '\n')).toUtf8()) > 0);
         file.close();
         file.setPermissions(message.isEmpty() ? file.permissions() : QFile::ReadOwner);
         showing.show(score, false, [&](QDialog* dialog) {

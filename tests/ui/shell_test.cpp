@@ -12,15 +12,6 @@ namespace {
 
 const char* const kPlaceKeys[] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
 
-// A menu command or button by its name, as a player gives it.
-void give(const test::TestWindow& window, const QString& command) {
-    if (auto* action = window.form.findChild<QAction*>(command)) {
-        action->trigger();
-    } else {
-        window.click(command);
-    }
-}
-
 QWidget* topLevel(const QString& name = "helpWindow") {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->objectName() == name) {
@@ -66,17 +57,13 @@ private slots:
         QFETCH(QStringList, stored);
         QFETCH(QRect, frame);
         test::TestWindow window;
-        const QSize designed = window.form.size();
+        const QSize designed = window.form.frameGeometry().size();
         for (int i = 0; i < stored.size(); ++i) {
             window.settings.setValue(QString("Settings/") + kPlaceKeys[i], stored[i]);
         }
         window.controller.Form_Load();
         QTRY_COMPARE(window.form.frameGeometry().topLeft(), frame.topLeft());
-        if (frame.isEmpty()) {
-            QCOMPARE(window.form.size(), designed);
-        } else {
-            QTRY_COMPARE(window.form.frameGeometry().size(), frame.size());
-        }
+        QTRY_COMPARE(window.form.frameGeometry().size(), frame.isEmpty() ? designed : frame.size());
     }
 
     // On the second of two screens: too wide for it, then taller than it and than the design.
@@ -160,7 +147,7 @@ private slots:
                 QVERIFY(dialog->isVisible()); // the box stays open
             }
         };
-        give(window, command);
+        window.click(command);
         QCOMPARE(closer.dialogs + closer.messages, QStringList{opened}); // cancelling says nothing
         QCOMPARE(closer.moreThanTitleAndClose, QStringList());           // fixed-size: ours
         if (command == "mnuHelpAbout") {
@@ -205,7 +192,7 @@ private slots:
         window.click("sel1_1");
         QTimer::singleShot(150, [&] {
             window.form.close();
-            give(window, command);
+            window.click(command);
         });
         window.click("StartButton");
         // $54 earns no place in the empty table: no offer either.
@@ -218,7 +205,7 @@ private slots:
     void helpContentsWithoutTheHelpFileSaysSo() {
         test::TestWindow window(ZANDOR_PICTURES); // a folder
         test::ModalCloser closer;
-        give(window, "mnuHelpContents");
+        window.click("mnuHelpContents");
         QCOMPARE(closer.messages, QStringList{"(i) Unable to display Help Contents. There is no "
                                               "Help associated with this project."});
         QVERIFY(topLevel() == nullptr);

@@ -37,7 +37,11 @@ struct TestWindow {
         T* found = form.findChild<T*>(name);
         return found != nullptr ? found : (qFatal("no widget %s", qPrintable(name)), nullptr);
     }
+    // A button's click or a menu command, as a player gives it.
     void click(const QString& name) const {
+        if (auto* action = form.findChild<QAction*>(name)) {
+            return action->trigger();
+        }
         QWidget* target = widget(name);
         QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
     }
