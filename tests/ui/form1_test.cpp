@@ -1,5 +1,4 @@
-// The main window offscreen: a layout that resizing leaves alone, the starting state, events
-// reaching the game, Page Setup's choice in the prints, and whole games.
+// The main window offscreen: its layout and starting state, events, Page Setup, whole games.
 #include "test_window.h"
 #include "ui/look.h"
 
@@ -152,10 +151,10 @@ private slots:
             QVERIFY2(announced == 1, qPrintable(told.join(" / ")));
             QVERIFY(table.widget("GAME1")->isHidden() && table.widget("Game2")->isHidden() &&
                     table.widget("Game3")->isHidden() &&
-                    table.widget<QAbstractButton>("sel0_1")->isChecked() &&
                     !table.widget("StartButton")->isEnabled() &&
                     !table.widget("pausebutton")->isEnabled() &&
-                    table.widget("SelectNoGames")->isEnabled());
+                    table.widget("SelectNoGames")->isEnabled() &&
+                    table.widget<QAbstractButton>("sel0_1")->isChecked());
         }
         QVERIFY2(!printOn, "Print is on during a game");
         QVERIFY(clicks > games && !closer.winnersCentres.isEmpty());

@@ -1,5 +1,4 @@
-// The high-score dialog offscreen, opened through the store on real MYGAME.INI files: view mode
-// with its sparkle, storing a typed name or closing without it, a table that cannot be saved.
+// The high-score dialog offscreen, opened through the store on real MYGAME.INI files.
 #include "modal_closer.h"
 #include "ui/look.h"
 #include "ui/scores_dialog_factory.h"
@@ -103,7 +102,7 @@ private slots:
                 QObject::connect(QAbstractEventDispatcher::instance(),
                                  &QAbstractEventDispatcher::awake, [&] { ++wakes; });
             QTimer watch;
-            QObject::connect(&watch, &QTimer::timeout, look);
+            watch.callOnTimeout(look);
             watch.start(20);
             look();
             QMetaObject::invokeMethod(dialog->findChild<QTimer*>("Timer1"), "timeout");

@@ -1,5 +1,4 @@
-// The window, its game and a seeded caller, built as the program builds them but silent, with its
-// files in a temporary folder; closing the window shuts down only the window, not the test.
+// The program's window and its game, silent and seeded, with its files in a temporary folder.
 #pragma once
 
 #include "engine/random_source.h"
