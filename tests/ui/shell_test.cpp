@@ -96,9 +96,7 @@ private slots:
         QVERIFY(!help->parentWidget() && !help->windowHandle()->transientParent());
         test::ModalCloser closer; // answers the game's announcement, cancels the offer
         QString score, offered;   // the score in the entry dialog; the balance shown
-        closer.look = [&](QDialog* dialog) {
-            score = dialog->findChild<QLineEdit*>("txtScore")->text();
-        };
+        closer.look = [&](QDialog* box) { score = box->findChild<QLineEdit*>("txtScore")->text(); };
         if (played) {
             QFile file(window.iniFile());
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[HiScores]\nScore1=10;LOW\n") &&
