@@ -1,20 +1,8 @@
-// The main window offscreen: a layout that resizing leaves alone, the starting state, events
-// reaching the game, Page Setup's choice in the prints, and whole games.
-#include "modal_closer.h"
+// The main window offscreen: its layout and starting state, events, Page Setup, whole games.
 #include "test_window.h"
 #include "ui/look.h"
 
-#include <QAbstractButton>
-#include <QAccessible>
-#include <QAction>
-#include <QComboBox>
-#include <QDir>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPrintDialog>
-#include <QRegularExpression>
-#include <QSlider>
 
 using namespace zandor;
 
@@ -48,10 +36,9 @@ private slots:
         QCOMPARE(captions, QStringList({"&File", "&Hi-Scores", "Page Set&up", "&Print", "E&xit",
                                         "&Help", "&Contents", "&About"}));
         // Resizing the window moves no control.
-        const auto controls = table.widget("client")->findChildren<QWidget*>();
         const auto places = [&] {
             QList<QRect> places;
-            for (QWidget* w : controls) {
+            for (QWidget* w : table.widget("client")->findChildren<QWidget*>()) {
                 places << QRect(w->mapTo(&table.form, QPoint()), w->size());
             }
             return places;
@@ -80,7 +67,7 @@ private slots:
         QCOMPARE(table.widget<QAbstractButton>("automancheck")->text(), QString("Auto"));
         // A click marks a cell, and a screen reader hears it marked (play-game.py unmarks it).
         table.click("Label4_7");
-        QCOMPARE(table.cell("Label4_7")->backColor(), kRed);
+        QCOMPARE(table.widget<ui::CellLabel>("Label4_7")->backColor(), kRed);
         QCOMPARE(QAccessible::queryAccessibleInterface(table.widget("Label4_7"))
                      ->text(QAccessible::Name),
                  QString("Card 2, I column, row 2, blank, marked"));
@@ -99,8 +86,7 @@ private slots:
     void pageSetupsChoiceReachesEachPrintWhichSaysWhereItWent() {
         Table table;
         const QString path = table.folder.filePath("cards.pdf");
-        // Page Setup with "Print to file", a file name and landscape pages, as a player fills
-        // it in (the page's orientation is in the dialog's printer properties).
+        // Page Setup as a player fills it in: Print to File, a file name, landscape pages.
         QTimer::singleShot(0, &table.form, [&] {
             auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
             auto* printers = dialog->findChild<QComboBox*>("printers");
@@ -114,7 +100,7 @@ private slots:
             dialog->findChild<QAbstractButton*>("properties")->click();
             dialog->accept();
         });
-        table.form.findChild<QAction*>("mnuFilePageSetup")->trigger();
+        table.click("mnuFilePageSetup");
         test::ModalCloser closer;
         for (int print = 1; print <= 2; ++print) {
             table.click("sel1_1");
@@ -130,10 +116,8 @@ private slots:
                  "no landscape page size");
     }
 
-    // Whole games at full speed through the window, a print among them, with the player's
-    // clicks during the calls: each announces one winner or where the print went, a winner's
-    // card shows its free centre as 0 on red, each box offers only a title and a close box,
-    // Print is off during a game, and the window comes back to its choosing state.
+    // Whole games at full speed, a print among them, with clicks during the calls: each announces
+    // one winner or where the print went, and the window comes back to its choosing state.
     void wholeGamesThroughTheWindow() {
         Table table;
         test::ModalCloser closer;
@@ -167,10 +151,10 @@ private slots:
             QVERIFY2(announced == 1, qPrintable(told.join(" / ")));
             QVERIFY(table.widget("GAME1")->isHidden() && table.widget("Game2")->isHidden() &&
                     table.widget("Game3")->isHidden() &&
-                    table.widget<QAbstractButton>("sel0_1")->isChecked() &&
                     !table.widget("StartButton")->isEnabled() &&
                     !table.widget("pausebutton")->isEnabled() &&
-                    table.widget("SelectNoGames")->isEnabled());
+                    table.widget("SelectNoGames")->isEnabled() &&
+                    table.widget<QAbstractButton>("sel0_1")->isChecked());
         }
         QVERIFY2(!printOn, "Print is on during a game");
         QVERIFY(clicks > games && !closer.winnersCentres.isEmpty());

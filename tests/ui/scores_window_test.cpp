@@ -1,21 +1,7 @@
-// The high-score dialog offscreen, opened through the store on real MYGAME.INI files: view mode
-// with its sparkle, storing a typed name or closing without it, a table that cannot be saved.
+// The high-score dialog offscreen, opened through the store on real MYGAME.INI files.
 #include "modal_closer.h"
 #include "ui/look.h"
 #include "ui/scores_dialog_factory.h"
-
-#include <QAbstractEventDispatcher>
-#include <QApplication>
-#include <QDialog>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <functional>
 
 using namespace zandor;
 
@@ -25,8 +11,7 @@ const QString kNoFile = "(no file)";
 const QString kFull = "Score1=500;A,Score2=400;B,Score3=300;C,Score4=200;D,Score5=100;E";
 constexpr auto kRgb = QImage::Format_RGB32;
 
-// The store on a MYGAME.INI of its own; `act` runs in the dialog it opens, which is closed
-// afterwards if still open.
+// The store on a MYGAME.INI of its own; `act` runs in the dialog it opens, then it is closed.
 struct Showing {
     QTemporaryDir folder;
     ui::Pictures pictures{ZANDOR_PICTURES};
@@ -53,8 +38,7 @@ QString stored(const QString& path) {
     return text.trimmed().remove('\r').remove("[HiScores]\n").replace('\n', ',');
 }
 
-// The 3-D frames just outside the boxes: the lists raised, the text boxes sunken, none around a
-// hidden box.
+// The 3-D frames just outside the boxes: lists raised, text boxes sunken, none around hidden ones.
 void checkFrames(QDialog* dialog) {
     const QImage shot = dialog->grab().toImage();
     for (const char* name : {"lstNames", "lstScores", "txtName", "txtScore"}) {
@@ -118,7 +102,7 @@ private slots:
                 QObject::connect(QAbstractEventDispatcher::instance(),
                                  &QAbstractEventDispatcher::awake, [&] { ++wakes; });
             QTimer watch;
-            QObject::connect(&watch, &QTimer::timeout, look);
+            watch.callOnTimeout(look);
             watch.start(20);
             look();
             QMetaObject::invokeMethod(dialog->findChild<QTimer*>("Timer1"), "timeout");
@@ -157,8 +141,8 @@ private slots:
         QFETCH(QString, after);
         Showing showing;
         QFile file(showing.ini());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(("[HiScores]\n" + QString(kFull).replace(',', '\n')).toUtf8());
+        QVERIFY(file.open(QIODevice::WriteOnly) &&
+                file.write(("[HiScores]\n" + QString(kFull).replace(',', '\n')).toUtf8()) > 0);
         file.close();
         file.setPermissions(message.isEmpty() ? file.permissions() : QFile::ReadOwner);
         showing.show(score, false, [&](QDialog* dialog) {

@@ -1,8 +1,8 @@
-// The window, its game and a seeded caller, built as the program builds them but silent, with its
-// files in a temporary folder; closing the window shuts down only the window, not the test.
+// The program's window and its game, silent and seeded, with its files in a temporary folder.
 #pragma once
 
 #include "engine/random_source.h"
+#include "modal_closer.h"
 #include "platform/qt/held_input_wait.h"
 #include "platform/qt/system_info_launcher.h"
 #include "platform/qt/window_printer.h"
@@ -12,10 +12,6 @@
 #include "ui/form1.h"
 #include "ui/scores_dialog_factory.h"
 #include "ui/status_bar.h"
-
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
 
 namespace zandor::test {
 
@@ -40,11 +36,14 @@ struct TestWindow {
         T* found = form.findChild<T*>(name);
         return found != nullptr ? found : (qFatal("no widget %s", qPrintable(name)), nullptr);
     }
+    // A button's click or a menu command, as a player gives it.
     void click(const QString& name) const {
+        if (auto* action = form.findChild<QAction*>(name)) {
+            return action->trigger();
+        }
         QWidget* target = widget(name);
         QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
     }
-    ui::CellLabel* cell(const QString& name) const { return widget<ui::CellLabel>(name); }
     QString panel(int n) const {
         return widget<ui::StatusPanel>(QString("sbStatusBar_%1").arg(n))->text();
     }
