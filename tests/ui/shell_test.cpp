@@ -34,6 +34,9 @@ private slots:
         QCoreApplication::setApplicationName(program::kName);
     }
 
+    // The help window goes with the window whose commands made it.
+    void cleanup() { QVERIFY(topLevel() == nullptr); }
+
     void placeComesBackFromTheSettings_data() {
         QTest::addColumn<QStringList>("stored");
         QTest::addColumn<QRect>("frame"); // an empty size: the designed size
@@ -194,7 +197,7 @@ private slots:
         window.click("StartButton");
         // $54 earns no place in the empty table: no offer either.
         QCOMPARE(closer.dialogs + closer.messages, QStringList());
-        QVERIFY(topLevel() == nullptr); // nor one left from an earlier test
+        QVERIFY(topLevel() == nullptr); // no help window opened
         QCOMPARE(window.widget<ui::CellLabel>("Label3_7")->backColor(), kWhite); // not marked
         QVERIFY(window.controller.unloaded() && !window.form.isVisible());
     }
