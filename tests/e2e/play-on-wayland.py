@@ -41,6 +41,9 @@ class WaylandSession(Session):
                 raise Skip(f"weston could not start on the test's X display:\n{log.read()[-1500:]}")
             time.sleep(0.1)
         self.weston = self._weston_window()
+        # X's focus goes to weston now, before any client: weston takes the keyboard from its
+        # windows on each change of X's focus and does not always give it back.
+        self._run(["xdotool", "windowfocus", "--sync", str(self.weston)])
 
     def _weston_window(self):
         found = self._run(["xdotool", "search", "--class", "^weston"], check=False).stdout
@@ -67,7 +70,6 @@ class WaylandSession(Session):
         return i >= 0
 
     def keys(self, window, *keys):
-        self._run(["xdotool", "windowfocus", "--sync", str(self.weston)])
         self._run(["xdotool", "key", "--delay", "60", *keys])
 
 
