@@ -3,7 +3,7 @@
 # run's log is shown. Usage: run-fuzzers.sh BUILD_DIR SECONDS
 set -eu
 fuzzers=$(find "$1" -maxdepth 1 -type f -name '*_fuzzer' -perm -u+x | sort)
-[ -n "$fuzzers" ] || { echo "run-fuzzers: no fuzz targets in $1"; exit 0; }
+[ -n "$fuzzers" ] || { echo "run-fuzzers: no fuzz targets in $1" >&2; exit 1; }
 share=$(($2 / $(echo "$fuzzers" | wc -l)))
 [ "$share" -lt 1 ] && share=1
 work=$(mktemp -d)
